@@ -1,0 +1,37 @@
+# The README's commands. Everything builds in build/; `make run` and
+# `make test` first install the Debian packages that are missing.
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON
+
+.PHONY: all deps configure build run test bench artwork clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure:
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: deps build
+	@bash scripts/run.sh $(BUILD)
+
+test: deps build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DTERVAN_BUILD_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@bash scripts/bench.sh $(BUILD)
+
+artwork:
+	@cmake -S . -B build-tools -DTERVAN_BUILD_TOOLS=ON -DTERVAN_BUILD_TESTS=OFF -DTERVAN_BUILD_QT=OFF >/dev/null
+	@cmake --build build-tools --target tervan-artwork -j $(JOBS)
+	@build-tools/tools/artwork/tervan-artwork res
+
+clean:
+	@rm -rf $(BUILD) build-tools

@@ -1,0 +1,105 @@
+// The main window: the lab bench. It owns the experiment state, the back
+// buffer with its bitmaps and the digit display for the life of the window;
+// each subsystem's folder defines its own group of members.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "model/ExperimentState.h"
+#include "platform/Framework.h"
+#include "view/DigitDisplay.h"
+
+class CTervanDlg : public CDialog, public ExperimentState {
+  public:
+    enum { IDD = 102 };
+    static constexpr UINT kAboutCommand = 16;
+    static constexpr COLORREF kBenchColour = RGB(215, 255, 215);
+
+    explicit CTervanDlg(CWnd* pParent = nullptr);
+
+    // --- app/: shell (TervanDlg.cpp) ----------------------------------------
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnInf();
+
+    // --- model/: operator actions (Actions.cpp, Mouse.cpp) -------------------
+    void OnAnotaValorsInicials();
+    void OnTancaBotella();
+    void OnAnotaNivellInicial();
+    void OnSubmergirBotella();
+    void OnAnotacio();
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+
+    // --- model/: start-up (StartUpSteps.cpp) --------------------------------
+    void SeedAndPlaceRightBranch();
+    void ResetValveAndBottle();
+    void SetRoomAndWater();
+    void SetGasAndPressure();
+    void SetNotebookStart();
+
+    // --- model/: clock (Clock.cpp, Heating.cpp) -----------------------------
+    void OnTimer(UINT nIDEvent);
+    void ValveTick();
+    void DriftTick();
+    void GasTick();
+    void RampWaterTemp(double step, int count);
+    void OnEscalfarAigua();
+    void OnRefredarAigua();
+    // One heating or cooling click with a chosen step; false when refused.
+    bool HeatWater(double step);
+    bool CoolWater(double step);
+
+    // --- view/: canvas and frame of every drawing routine (Canvas.cpp) ------
+    void SetUpCanvas();
+    // Selects the back buffer into its surface; reports `code` on failure.
+    void SelectBackBuffer(const char* code);
+    // Copies a member bitmap, whole, into the back buffer at (x, y).
+    void CopyMemberBitmap(CBitmap& bitmap, int x, int y, const char* code);
+    // Copies all 600 x 400 pixels of the back buffer to the client at (21, 21).
+    void CopyBackBufferToWindow();
+    // Shows a drawing failure's code; the caller then carries on.
+    void ReportError(const char* code);
+
+    // --- view/: bench scene, manometer and side gauge -----------------------
+    void DrawBench();
+    void DrawThermometer();
+    void DrawWaterBath();
+    void DrawManometer();
+    void DrawSideGauge();
+
+    // --- notebook/ (Notebook.cpp, PageButtons.cpp) ---------------------------
+    void DrawNotebook();
+    void OnPageFirst();
+    void OnPagePrev();
+    void OnPageNext();
+
+    // Canvas members, in this order of declaration.
+    CDC m_dcBack;
+    CDC m_dcImage;
+    CBitmap m_bmpBack;
+    CBitmap m_bmpBottle;
+    CBitmap m_bmpStopper;
+    CBitmap m_bmpTubeH;
+    CBitmap m_bmpThermometer;
+    CBitmap m_bmpTubeV;
+    CBitmap m_bmpGaugeTube;
+    CBitmap m_bmpGauge;
+    CBitmap m_bmpFunnel;
+    CBitmap m_bmpLeftBranch;
+
+    CDigitDisplay m_display;
+    HICON m_hIcon;
+
+  private:
+    // Codes whose message box is open now: the timers keep running behind a
+    // box, and a failure that repeats on every tick must not stack boxes.
+    std::set<std::string> m_openErrors;
+
+    DECLARE_MESSAGE_MAP()
+};

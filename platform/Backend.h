@@ -1,0 +1,58 @@
+// The one small interface between the framework and a window system: the real
+// one over Qt, or the scripted one the tests run on. The framework's window
+// classes call it; the system never does.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/CTime.h"
+#include "platform/Messages.h"
+
+class CWnd;
+class CDialog;
+struct Surface;
+
+class IBackend {
+  public:
+    virtual ~IBackend() = default;
+
+    // The name message boxes carry as their caption.
+    virtual CString AppName() = 0;
+
+    // Dialogs: build the window from the dialog's template, initialise it,
+    // run it until EndModal and return the result given there.
+    virtual INT_PTR RunModal(CDialog& dlg) = 0;
+    virtual void EndModal(CDialog& dlg, int result) = 0;
+
+    // Controls of a dialog window, by ID.
+    virtual bool HasControl(CWnd& wnd, int id) = 0;
+    virtual void EnableControl(CWnd& wnd, int id, bool enable) = 0;
+    virtual bool IsControlEnabled(CWnd& wnd, int id) = 0;
+    virtual void SetControlText(CWnd& wnd, int id, const CString& text) = 0;
+    virtual CString GetControlText(CWnd& wnd, int id) = 0;
+
+    // The window's client pixels, which a client DC draws on; after drawing,
+    // ClientUpdated tells the window to show them.
+    virtual Surface* ClientSurface(CWnd& wnd) = 0;
+    virtual void ClientUpdated(CWnd& wnd) = 0;
+
+    virtual bool IsIconic(CWnd& wnd) = 0;
+    virtual void SetCapture(CWnd& wnd) = 0;
+    virtual void ReleaseCapture() = 0;
+    virtual void SetIcon(CWnd& wnd, HICON icon, bool big) = 0;
+    virtual void AppendSystemMenu(CWnd& wnd, UINT flags, UINT id, const CString& text) = 0;
+
+    // Timers tick as WM_TIMER on the one thread, also while a modal dialog is
+    // open; Sleep holds the thread (no input, no ticks) while frames still show.
+    virtual void SetTimer(CWnd& wnd, UINT id, UINT elapseMs) = 0;
+    virtual void KillTimer(CWnd& wnd, UINT id) = 0;
+    virtual void Sleep(UINT ms) = 0;
+    virtual time_seconds NowSeconds() = 0;
+
+    virtual int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) = 0;
+
+    // A window is being destroyed: forget its timers and state.
+    virtual void WindowDestroyed(CWnd& wnd) = 0;
+};
+
+IBackend* GetBackend();
+void SetBackend(IBackend* backend);

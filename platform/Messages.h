@@ -1,0 +1,61 @@
+// Window messages and their parameters, as the message tables route them.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Types.h"
+
+using INT_PTR = std::intptr_t;
+using LRESULT = std::intptr_t;
+using HICON = std::uintptr_t; // an icon resource, by ID; 0 is none
+using HCURSOR = HICON;
+
+constexpr UINT WM_PAINT = 0x000F;
+constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_QUERYDRAGICON = 0x0037;
+constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_SYSCOMMAND = 0x0112;
+constexpr UINT WM_TIMER = 0x0113;
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+
+constexpr UINT BN_CLICKED = 0;
+constexpr UINT SC_CLOSE = 0xF060;
+constexpr UINT ID_HELP = 57670;
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT MK_LBUTTON = 0x0001;
+
+struct MSG {
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+constexpr WPARAM MAKEWPARAM(UINT low, UINT high)
+{
+    return static_cast<WPARAM>((low & 0xFFFFu) | ((high & 0xFFFFu) << 16));
+}
+constexpr LPARAM MAKELPARAM(int low, int high)
+{
+    return static_cast<LPARAM>(static_cast<std::uint32_t>(low & 0xFFFF) |
+                               (static_cast<std::uint32_t>(high & 0xFFFF) << 16));
+}
+constexpr UINT LOWORD(std::uintptr_t v)
+{
+    return static_cast<UINT>(v & 0xFFFFu);
+}
+constexpr UINT HIWORD(std::uintptr_t v)
+{
+    return static_cast<UINT>((v >> 16) & 0xFFFFu);
+}
+// Signed pointer coordinates packed in an LPARAM, as mouse messages carry them.
+constexpr int GET_X_LPARAM(LPARAM lp)
+{
+    return static_cast<std::int16_t>(lp & 0xFFFF);
+}
+constexpr int GET_Y_LPARAM(LPARAM lp)
+{
+    return static_cast<std::int16_t>((lp >> 16) & 0xFFFF);
+}

@@ -1,0 +1,28 @@
+// The application object: one global instance whose InitInstance runs the
+// program's dialogs.
+#pragma once
+
+#include "platform/Wnd.h"
+
+class CWinApp {
+  public:
+    explicit CWinApp(const char* appName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance();
+    void OnHelp() {}
+
+    // The icon resource `id` (the program's icon is 128).
+    HICON LoadIcon(UINT id) const { return static_cast<HICON>(id); }
+
+    CWnd* m_pMainWnd = nullptr;
+    const char* m_pszAppName;
+};
+
+CWinApp* AfxGetApp();
+// The application's name: the one given to CWinApp, else the backend's.
+CString AfxGetAppName();
+// Runs the application object: InitInstance, and the program ends after it.
+int AfxWinMain();

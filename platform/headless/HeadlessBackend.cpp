@@ -1,0 +1,375 @@
+#include "platform/headless/HeadlessBackend.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/Dialog.h"
+
+HeadlessBackend::HeadlessBackend()
+{
+    SetBackend(this);
+}
+
+HeadlessBackend::~HeadlessBackend()
+{
+    if (GetBackend() == this)
+        SetBackend(nullptr);
+}
+
+// --- Clock and timers ------------------------------------------------------
+
+void HeadlessBackend::SetTimer(CWnd& wnd, UINT id, UINT elapseMs)
+{
+    KillTimer(wnd, id);
+    const UINT period = std::max(elapseMs, 1u);
+    m_timers.push_back({&wnd, id, period, m_nowMs + period, m_timerOrder++});
+}
+
+void HeadlessBackend::KillTimer(CWnd& wnd, UINT id)
+{
+    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
+                                  [&](const Timer& t) { return t.wnd == &wnd && t.id == id; }),
+                   m_timers.end());
+}
+
+bool HeadlessBackend::IsTimerRunning(CWnd& wnd, UINT id) const
+{
+    return std::any_of(m_timers.begin(), m_timers.end(),
+                       [&](const Timer& t) { return t.wnd == &wnd && t.id == id; });
+}
+
+bool HeadlessBackend::DeliverOneDueTimer(std::int64_t until)
+{
+    auto next = m_timers.end();
+    for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
+        if (it->due > until)
+            continue;
+        if (next == m_timers.end() || it->due < next->due ||
+            (it->due == next->due && it->order < next->order))
+            next = it;
+    }
+    if (next == m_timers.end())
+        return false;
+    m_nowMs = std::max(m_nowMs, next->due);
+    // A timer that fell due several times while the thread was held ticks
+    // once; its next tick comes a period after this one.
+    next->due = m_nowMs + next->period;
+    next->order = m_timerOrder++;
+    CWnd* wnd = next->wnd;
+    const UINT id = next->id;
+    Dispatch(*wnd, MSG{WM_TIMER, id, 0});
+    return true;
+}
+
+void HeadlessBackend::Advance(std::int64_t ms)
+{
+    const std::int64_t target = m_nowMs + ms;
+    Pump();
+    while (DeliverOneDueTimer(target))
+        Pump();
+    m_nowMs = std::max(m_nowMs, target);
+}
+
+void HeadlessBackend::Pump()
+{
+    if (m_sleepDepth > 0)
+        return;
+    while (!m_queued.empty()) {
+        Input input = m_queued.front();
+        m_queued.pop_front();
+        if (Find(*input.wnd))
+            Dispatch(*input.wnd, input.msg);
+    }
+    while (DeliverOneDueTimer(m_nowMs)) {
+    }
+}
+
+void HeadlessBackend::Sleep(UINT ms)
+{
+    ++m_sleepDepth;
+    m_nowMs += ms;
+    m_sleptMs += ms;
+    if (onSleep)
+        onSleep(ms);
+    --m_sleepDepth;
+}
+
+// --- Dispatch and input ----------------------------------------------------
+
+void HeadlessBackend::Dispatch(CWnd& wnd, const MSG& msg)
+{
+    ++m_dispatchDepth;
+    wnd.SendMessage(msg.message, msg.wParam, msg.lParam);
+    --m_dispatchDepth;
+}
+
+void HeadlessBackend::Deliver(CWnd& wnd, const MSG& msg)
+{
+    if (m_sleepDepth > 0) {
+        // The thread is held by blocking work: the input waits its turn.
+        m_queued.push_back({&wnd, msg});
+        return;
+    }
+    Dispatch(wnd, msg);
+    if (m_dispatchDepth == 0)
+        Pump();
+}
+
+void HeadlessBackend::Click(CWnd& wnd, int id)
+{
+    Window* w = Find(wnd);
+    Control* c = FindControl(wnd, id);
+    if (!w || (w->tpl && (!c || !c->enabled || !c->visible)))
+        return; // a disabled or hidden button cannot be clicked
+    Deliver(wnd, MSG{WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED), 0});
+}
+
+void HeadlessBackend::Mouse(CWnd& wnd, UINT message, int x, int y)
+{
+    const WPARAM flags = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
+    Deliver(wnd, MSG{message, flags, MAKELPARAM(x, y)});
+}
+
+void HeadlessBackend::Send(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Deliver(wnd, MSG{message, wParam, lParam});
+}
+
+// --- Windows -----------------------------------------------------------------
+
+HeadlessBackend::Window* HeadlessBackend::Find(CWnd& wnd)
+{
+    auto it = m_windows.find(&wnd);
+    return it == m_windows.end() ? nullptr : it->second.get();
+}
+
+HeadlessBackend::Window& HeadlessBackend::Create(CDialog& dlg)
+{
+    auto window = std::make_unique<Window>();
+    window->tpl = FindDialogTemplate(dlg.GetTemplateId());
+    int width = 800;
+    int height = 500;
+    if (const DialogTemplate* t = window->tpl) {
+        width = DluToPixelsX(*t, t->cx);
+        height = DluToPixelsY(*t, t->cy);
+        for (const ControlTemplate& c : t->controls) {
+            if (c.id == IDC_STATIC)
+                continue;
+            Control& control = window->controls[c.id];
+            control.cls = c.cls;
+            control.text = (c.style & (CS_BITMAP | CS_ICON)) ? "" : c.caption;
+            control.enabled = !(c.style & CS_DISABLED);
+            control.visible = !(c.style & CS_HIDDEN);
+        }
+    }
+    window->client.Reset(width, height);
+    Window& result = *window;
+    m_windows[&dlg] = std::move(window);
+    dlg.SetCreated(true);
+    return result;
+}
+
+void HeadlessBackend::Open(CDialog& dlg)
+{
+    Create(dlg);
+    dlg.OnInitDialog();
+}
+
+void HeadlessBackend::Close(CDialog& dlg)
+{
+    WindowDestroyed(dlg);
+}
+
+void HeadlessBackend::WindowDestroyed(CWnd& wnd)
+{
+    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
+                                  [&](const Timer& t) { return t.wnd == &wnd; }),
+                   m_timers.end());
+    m_queued.erase(std::remove_if(m_queued.begin(), m_queued.end(),
+                                  [&](const Input& i) { return i.wnd == &wnd; }),
+                   m_queued.end());
+    if (m_capture == &wnd)
+        m_capture = nullptr;
+    m_windows.erase(&wnd);
+    wnd.SetCreated(false);
+}
+
+INT_PTR HeadlessBackend::RunModal(CDialog& dlg)
+{
+    Window& window = Create(dlg);
+    ++m_modalDepth;
+    dlg.OnInitDialog();
+    if (!window.ended) {
+        if (m_scripts.empty()) {
+            Fail("a modal dialog (template " + std::to_string(dlg.GetTemplateId()) +
+                 ") opened with no scripted answer");
+            dlg.EndDialog(IDCANCEL);
+        } else {
+            ModalScript script = std::move(m_scripts.front());
+            m_scripts.pop_front();
+            const int command = script(dlg);
+            Window* still = Find(dlg);
+            if (still && !still->ended)
+                Dispatch(dlg,
+                         MSG{WM_COMMAND, MAKEWPARAM(static_cast<UINT>(command), BN_CLICKED), 0});
+            if (still && !still->ended)
+                dlg.EndDialog(command);
+        }
+    }
+    --m_modalDepth;
+    Window* done = Find(dlg);
+    const int result = done ? done->result : IDCANCEL;
+    WindowDestroyed(dlg);
+    return result;
+}
+
+void HeadlessBackend::EndModal(CDialog& dlg, int result)
+{
+    if (Window* w = Find(dlg)) {
+        w->ended = true;
+        w->result = result;
+    }
+}
+
+void HeadlessBackend::ExpectModal(ModalScript script)
+{
+    m_scripts.push_back(std::move(script));
+}
+
+void HeadlessBackend::Fail(const std::string& what)
+{
+    if (onScriptFailure) {
+        onScriptFailure(what);
+        return;
+    }
+    std::fprintf(stderr, "headless backend: %s\n", what.c_str());
+    std::abort();
+}
+
+// --- Controls ------------------------------------------------------------------
+
+HeadlessBackend::Control* HeadlessBackend::FindControl(CWnd& wnd, int id)
+{
+    Window* w = Find(wnd);
+    if (!w)
+        return nullptr;
+    auto it = w->controls.find(id);
+    if (it != w->controls.end())
+        return &it->second;
+    // A window without a template grows its controls as they are used.
+    return w->tpl ? nullptr : &w->controls[id];
+}
+
+bool HeadlessBackend::HasControl(CWnd& wnd, int id)
+{
+    return FindControl(wnd, id) != nullptr;
+}
+
+void HeadlessBackend::EnableControl(CWnd& wnd, int id, bool enable)
+{
+    if (Control* c = FindControl(wnd, id))
+        c->enabled = enable;
+}
+
+bool HeadlessBackend::IsControlEnabled(CWnd& wnd, int id)
+{
+    Control* c = FindControl(wnd, id);
+    return c && c->enabled;
+}
+
+bool HeadlessBackend::IsControlVisible(CWnd& wnd, int id)
+{
+    Control* c = FindControl(wnd, id);
+    return c && c->visible;
+}
+
+void HeadlessBackend::SetControlText(CWnd& wnd, int id, const CString& text)
+{
+    if (Control* c = FindControl(wnd, id))
+        c->text = text.str();
+}
+
+CString HeadlessBackend::GetControlText(CWnd& wnd, int id)
+{
+    Control* c = FindControl(wnd, id);
+    return c ? CString(c->text) : CString();
+}
+
+// --- Client area, icons, menus, message boxes -------------------------------------
+
+Surface* HeadlessBackend::ClientSurface(CWnd& wnd)
+{
+    Window* w = Find(wnd);
+    return w ? &w->client : nullptr;
+}
+
+void HeadlessBackend::ClientUpdated(CWnd& wnd)
+{
+    if (Window* w = Find(wnd))
+        ++w->clientUpdates;
+    if (onClientUpdated)
+        onClientUpdated(wnd);
+}
+
+int HeadlessBackend::ClientUpdates(CWnd& wnd)
+{
+    Window* w = Find(wnd);
+    return w ? w->clientUpdates : 0;
+}
+
+COLORREF HeadlessBackend::ClientPixel(CWnd& wnd, int x, int y)
+{
+    Window* w = Find(wnd);
+    if (!w || x < 0 || y < 0 || x >= w->client.width || y >= w->client.height)
+        return 0;
+    return ColorFromPixel(w->client.pixels[static_cast<std::size_t>(y) * w->client.width + x]);
+}
+
+bool HeadlessBackend::IsIconic(CWnd& wnd)
+{
+    Window* w = Find(wnd);
+    return w && w->iconic;
+}
+
+void HeadlessBackend::SetIconic(CWnd& wnd, bool iconic)
+{
+    if (Window* w = Find(wnd))
+        w->iconic = iconic;
+}
+
+void HeadlessBackend::SetIcon(CWnd& wnd, HICON icon, bool big)
+{
+    if (Window* w = Find(wnd))
+        (big ? w->bigIcon : w->smallIcon) = icon;
+}
+
+HICON HeadlessBackend::Icon(CWnd& wnd, bool big)
+{
+    Window* w = Find(wnd);
+    return w ? (big ? w->bigIcon : w->smallIcon) : 0;
+}
+
+void HeadlessBackend::AppendSystemMenu(CWnd& wnd, UINT flags, UINT id, const CString& text)
+{
+    if (Window* w = Find(wnd))
+        w->systemMenu.push_back({flags, id, text.str()});
+}
+
+std::vector<HeadlessBackend::MenuItem> HeadlessBackend::SystemMenu(CWnd& wnd)
+{
+    Window* w = Find(wnd);
+    return w ? w->systemMenu : std::vector<MenuItem>{};
+}
+
+int HeadlessBackend::MessageBox(CWnd*, const CString& text, const CString& caption, UINT type)
+{
+    m_boxes.push_back({text.str(), caption.str(), type});
+    if (onMessageBox) {
+        const Box box = m_boxes.back(); // the hook may show further boxes
+        ++m_modalDepth;
+        onMessageBox(box);
+        --m_modalDepth;
+    }
+    return IDOK;
+}

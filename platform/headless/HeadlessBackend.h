@@ -1,0 +1,168 @@
+// The scripted backend the tests run on: no display and no real time. A test
+// clock delivers timer ticks in order, Sleep advances it, modal dialogs answer
+// from a script, message boxes are recorded, and every window's controls and
+// client pixels can be read. Constructing one installs it; destroying it
+// uninstalls it.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Backend.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Surface.h"
+
+class HeadlessBackend : public IBackend {
+  public:
+    HeadlessBackend();
+    ~HeadlessBackend() override;
+    HeadlessBackend(const HeadlessBackend&) = delete;
+    HeadlessBackend& operator=(const HeadlessBackend&) = delete;
+
+    // --- The test clock -------------------------------------------------
+    std::int64_t NowMs() const { return m_nowMs; }
+    // Wall-clock time at clock 0, in seconds since 1970.
+    void SetEpoch(time_seconds seconds) { m_epochSeconds = seconds; }
+    // Moves the clock forward, delivering every timer tick that falls due,
+    // in order of due time. Can be called from a modal script, where the
+    // main window's timers keep ticking behind the dialog.
+    void Advance(std::int64_t ms);
+    // Delivers the input queued during blocking work and every timer now due.
+    void Pump();
+    bool IsTimerRunning(CWnd& wnd, UINT id) const;
+    std::int64_t TotalSleptMs() const { return m_sleptMs; }
+
+    // --- Windows --------------------------------------------------------
+    // Creates the dialog's window without a modal loop and initialises it, so
+    // that a test can drive it message by message.
+    void Open(CDialog& dlg);
+    void Close(CDialog& dlg);
+
+    // --- Input (queued while a handler is blocked in Sleep) --------------
+    void Click(CWnd& wnd, int id);
+    void Mouse(CWnd& wnd, UINT message, int x, int y);
+    void Send(CWnd& wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void Paint(CWnd& wnd) { Send(wnd, WM_PAINT); }
+    void SetIconic(CWnd& wnd, bool iconic);
+
+    // --- Modal dialogs ---------------------------------------------------
+    // The next modal dialog runs `script` once it is initialised. The script
+    // may set edit texts, advance the clock, open nothing else; it returns the
+    // command to give the dialog (IDOK runs its OK handling, IDCANCEL its
+    // cancel) unless the dialog has already ended itself.
+    using ModalScript = std::function<int(CDialog& dlg)>;
+    void ExpectModal(ModalScript script);
+    std::size_t PendingModalScripts() const { return m_scripts.size(); }
+    int ModalDepth() const { return m_modalDepth; }
+
+    // --- Message boxes ---------------------------------------------------
+    struct Box {
+        std::string text;
+        std::string caption;
+        UINT type;
+    };
+    const std::vector<Box>& MessageBoxes() const { return m_boxes; }
+    void ClearMessageBoxes() { m_boxes.clear(); }
+    // Runs inside each message box while it is "open" (it may advance the clock).
+    std::function<void(const Box&)> onMessageBox;
+
+    // --- What the windows show -------------------------------------------
+    bool IsControlVisible(CWnd& wnd, int id);
+    std::string ControlText(CWnd& wnd, int id) { return GetControlText(wnd, id).str(); }
+    COLORREF ClientPixel(CWnd& wnd, int x, int y);
+    int ClientUpdates(CWnd& wnd);
+    std::function<void(CWnd&)> onClientUpdated;
+    std::function<void(UINT ms)> onSleep;
+    CWnd* Capture() const { return m_capture; }
+    struct MenuItem {
+        UINT flags;
+        UINT id;
+        std::string text;
+    };
+    std::vector<MenuItem> SystemMenu(CWnd& wnd);
+    HICON Icon(CWnd& wnd, bool big);
+
+    // Failures of the test script itself (an unanswered dialog, say); by
+    // default they abort, tests usually turn them into test failures.
+    std::function<void(const std::string&)> onScriptFailure;
+
+    // --- IBackend ---------------------------------------------------------
+    CString AppName() override { return "Tervan"; }
+    INT_PTR RunModal(CDialog& dlg) override;
+    void EndModal(CDialog& dlg, int result) override;
+    bool HasControl(CWnd& wnd, int id) override;
+    void EnableControl(CWnd& wnd, int id, bool enable) override;
+    bool IsControlEnabled(CWnd& wnd, int id) override;
+    void SetControlText(CWnd& wnd, int id, const CString& text) override;
+    CString GetControlText(CWnd& wnd, int id) override;
+    Surface* ClientSurface(CWnd& wnd) override;
+    void ClientUpdated(CWnd& wnd) override;
+    bool IsIconic(CWnd& wnd) override;
+    void SetCapture(CWnd& wnd) override { m_capture = &wnd; }
+    void ReleaseCapture() override { m_capture = nullptr; }
+    void SetIcon(CWnd& wnd, HICON icon, bool big) override;
+    void AppendSystemMenu(CWnd& wnd, UINT flags, UINT id, const CString& text) override;
+    void SetTimer(CWnd& wnd, UINT id, UINT elapseMs) override;
+    void KillTimer(CWnd& wnd, UINT id) override;
+    void Sleep(UINT ms) override;
+    time_seconds NowSeconds() override { return m_epochSeconds + m_nowMs / 1000; }
+    int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
+    void WindowDestroyed(CWnd& wnd) override;
+
+  private:
+    struct Control {
+        ControlClass cls = ControlClass::Static;
+        std::string text;
+        bool enabled = true;
+        bool visible = true;
+    };
+    struct Window {
+        const DialogTemplate* tpl = nullptr;
+        std::map<int, Control> controls;
+        Surface client;
+        bool iconic = false;
+        bool ended = false;
+        int result = 0;
+        int clientUpdates = 0;
+        HICON bigIcon = 0;
+        HICON smallIcon = 0;
+        std::vector<MenuItem> systemMenu;
+    };
+    struct Timer {
+        CWnd* wnd;
+        UINT id;
+        UINT period;
+        std::int64_t due;
+        std::uint64_t order; // ties in due time go in the order timers were set
+    };
+    struct Input {
+        CWnd* wnd;
+        MSG msg;
+    };
+
+    Window* Find(CWnd& wnd);
+    Window& Create(CDialog& dlg);
+    Control* FindControl(CWnd& wnd, int id);
+    void Dispatch(CWnd& wnd, const MSG& msg);
+    void Deliver(CWnd& wnd, const MSG& msg);
+    bool DeliverOneDueTimer(std::int64_t until);
+    void Fail(const std::string& what);
+
+    std::int64_t m_nowMs = 0;
+    time_seconds m_epochSeconds = 1796644800; // 2026-12-07 12:00 UTC
+    std::int64_t m_sleptMs = 0;
+    int m_dispatchDepth = 0;
+    int m_sleepDepth = 0;
+    int m_modalDepth = 0;
+    std::uint64_t m_timerOrder = 0;
+    CWnd* m_capture = nullptr;
+    std::map<CWnd*, std::unique_ptr<Window>> m_windows;
+    std::vector<Timer> m_timers;
+    std::deque<Input> m_queued;
+    std::deque<ModalScript> m_scripts;
+    std::vector<Box> m_boxes;
+};

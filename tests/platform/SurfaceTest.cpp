@@ -1,0 +1,214 @@
+// The raster under the drawing classes: lines, wide lines, dotted lines,
+// fills and copies, checked pixel by pixel on small surfaces.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+#include "platform/Dc.h"
+#include "platform/Surface.h"
+
+namespace {
+
+constexpr Pixel kPaper = 0x00FFFFFF;
+constexpr Pixel kInk = 0x00000000;
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+PixelSet Painted(const Surface& s)
+{
+    PixelSet set;
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x)
+            if (s.At(x, y) != kPaper)
+                set.insert({x, y});
+    return set;
+}
+
+// The textbook incremental loop, for comparison: a tie stays on the start side.
+PixelSet ReferenceBresenham(int x0, int y0, int x1, int y1)
+{
+    PixelSet set;
+    const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
+    const int sx = x1 >= x0 ? 1 : -1, sy = y1 >= y0 ? 1 : -1;
+    const bool xMajor = dx >= dy;
+    const int steps = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    int x = x0, y = y0, d = 2 * minor - steps;
+    for (int i = 0; i < steps; ++i) {
+        set.insert({x, y});
+        if (d > 0) {
+            (xMajor ? y : x) += xMajor ? sy : sx;
+            d -= 2 * steps;
+        }
+        d += 2 * minor;
+        (xMajor ? x : y) += xMajor ? sx : sy;
+    }
+    return set;
+}
+
+} // namespace
+
+TEST(SurfaceTest, ThinLineRunsFromItsStartUpToItsEndInEveryDirection)
+{
+    Surface s(8, 8, kPaper);
+    s.DrawLine(0, 0, 5, 2, kInk);
+    EXPECT_EQ(Painted(s), (PixelSet{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}));
+
+    for (int x1 = -7; x1 <= 7; ++x1)
+        for (int y1 = -7; y1 <= 7; ++y1) {
+            Surface t(15, 15, kPaper);
+            t.DrawLine(7, 7, 7 + x1, 7 + y1, kInk);
+            ASSERT_EQ(Painted(t), ReferenceBresenham(7, 7, 7 + x1, 7 + y1)) << x1 << "," << y1;
+            ASSERT_EQ(t.At(7, 7) == kInk, x1 != 0 || y1 != 0);
+            ASSERT_NE(t.At(7 + x1, 7 + y1), kInk);
+        }
+
+    Surface clipped(5, 5, kPaper);
+    clipped.DrawLine(-100, 2, 100, 2, kInk);
+    clipped.DrawLine(3, 1000, 3, -1000, kInk);
+    EXPECT_EQ(Painted(clipped).size(), 9u);
+}
+
+TEST(SurfaceTest, WideLineCoversCentresStrictlyWithinHalfItsWidth)
+{
+    Surface s(100, 120, kPaper);
+    s.DrawWideLine(-10, 77, 50, 77, 34, kInk);
+    for (int y = 0; y < 120; ++y) {
+        const bool inBand = y >= 60 && y <= 93;
+        EXPECT_EQ(s.At(0, y) == kInk, inBand) << "row " << y;
+        EXPECT_EQ(s.At(20, y) == kInk, inBand) << "row " << y;
+    }
+    EXPECT_EQ(s.At(66, 77), kInk); // round end: 50 + 17, centre 66.5 inside
+    EXPECT_EQ(s.At(67, 77), kPaper);
+
+    // Strictly: a 3-px line along a pixel edge has centres at exactly 1.5 on
+    // the outer sides, so it covers two rows.
+    Surface odd(10, 20, kPaper);
+    odd.DrawWideLine(2, 10, 7, 10, 3, kInk);
+    for (int y = 8; y <= 11; ++y)
+        EXPECT_EQ(odd.At(4, y) == kInk, y == 9 || y == 10) << "row " << y;
+
+    Surface bench(600, 400, kPaper);
+    bench.DrawWideLine(-10, 391, 215, 391, 34, kInk);
+    EXPECT_EQ(bench.At(100, 373), kPaper);
+    for (int y = 374; y < 400; ++y)
+        EXPECT_EQ(bench.At(100, y), kInk) << "row " << y;
+    EXPECT_EQ(bench.At(231, 391), kInk);
+    EXPECT_EQ(bench.At(232, 391), kPaper);
+    EXPECT_EQ(bench.At(218, 374), kInk);   // the end rounds off: at the edge row
+    EXPECT_EQ(bench.At(219, 374), kPaper); // it reaches only about 4 px past 215
+}
+
+TEST(SurfaceTest, ZeroLengthWideLineIsADisk)
+{
+    Surface s(20, 20, kPaper);
+    s.DrawWideLine(10, 10, 10, 10, 6, kInk);
+    PixelSet expected;
+    for (int y = 7; y <= 12; ++y)
+        for (int x = 7; x <= 12; ++x)
+            if (!((x == 7 || x == 12) && (y == 7 || y == 12)))
+                expected.insert({x, y});
+    EXPECT_EQ(Painted(s), expected);
+}
+
+TEST(SurfaceTest, ConnectedWideLinesJoinRound)
+{
+    Surface s(50, 50, kPaper);
+    CDC dc;
+    dc.AttachSurface(&s);
+    CPen pen(PS_SOLID, 10, RGB(0, 0, 0));
+    ASSERT_NE(dc.SelectObject(&pen), nullptr);
+    dc.MoveTo(10, 30);
+    dc.LineTo(30, 30);
+    dc.LineTo(30, 10);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(30, 10));
+    EXPECT_EQ(s.At(33, 33), kInk);   // 4.95 from the corner
+    EXPECT_EQ(s.At(34, 34), kPaper); // a square join would fill it
+    EXPECT_EQ(s.At(34, 30), kInk);
+    EXPECT_EQ(s.At(30, 34), kInk);
+}
+
+TEST(SurfaceTest, DottedLinesKeepTheirPatternAlongARun)
+{
+    const Pixel green = 0x0000FF00, red = PixelFromColor(RGB(255, 0, 0));
+    const Pixel blue = PixelFromColor(RGB(0, 0, 255));
+    Surface s(12, 12, green);
+    CDC dc;
+    dc.AttachSurface(&s);
+    CPen dotted(PS_DOT, 1, RGB(255, 0, 0));
+    dc.SelectObject(&dotted);
+    dc.SetBkMode(TRANSPARENT);
+    dc.MoveTo(0, 0);
+    dc.LineTo(10, 0);
+    dc.LineTo(10, 10); // positions 10.. of the pattern: two gaps come first
+    const char* row = "RRRGGGRRRGG";
+    for (int x = 0; x <= 10; ++x)
+        EXPECT_EQ(s.At(x, 0), row[x] == 'R' ? red : green) << "x " << x;
+    const char* column = "GGRRRGGGRRG";
+    for (int y = 0; y <= 10; ++y)
+        EXPECT_EQ(s.At(10, y), column[y] == 'R' ? red : green) << "y " << y;
+
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(RGB(0, 0, 255));
+    dc.MoveTo(0, 5); // starts the pattern afresh
+    dc.LineTo(8, 5);
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(s.At(x, 5), (x % 6) < 3 ? red : blue) << "x " << x;
+    EXPECT_EQ(s.At(8, 5), green);
+
+    CPen wide(PS_DOT, 2, RGB(255, 0, 0));
+    dc.SelectObject(&wide);
+    dc.MoveTo(0, 9);
+    dc.LineTo(9, 9);
+    for (int x = 0; x < 9; ++x)
+        EXPECT_EQ(s.At(x, 8), red) << "x " << x;
+}
+
+TEST(SurfaceTest, FilledRectangleLeavesOutRightColumnAndBottomRow)
+{
+    Surface s(10, 10, kPaper);
+    CDC dc;
+    dc.AttachSurface(&s);
+    dc.FillSolidRect(CRect(2, 3, 5, 7), RGB(0, 0, 0));
+    PixelSet expected;
+    for (int y = 3; y < 7; ++y)
+        for (int x = 2; x < 5; ++x)
+            expected.insert({x, y});
+    EXPECT_EQ(Painted(s), expected);
+
+    dc.FillSolidRect(-5, 8, 7, 100, RGB(0, 0, 0));
+    EXPECT_EQ(Painted(s).size(), expected.size() + 4);
+}
+
+TEST(SurfaceTest, CopiesClipAtEveryEdge)
+{
+    Surface src(4, 4);
+    for (int i = 0; i < 16; ++i)
+        src.pixels[i] = static_cast<Pixel>(i + 1);
+    auto copy = [&](int x, int y, int xs, int ys) {
+        Surface dst(6, 6, kPaper);
+        dst.CopyFrom(x, y, 4, 4, src, xs, ys);
+        return dst;
+    };
+    Surface topLeft = copy(-2, -1, 0, 0);
+    EXPECT_EQ(topLeft.At(0, 0), src.At(2, 1));
+    EXPECT_EQ(Painted(topLeft).size(), 6u);
+
+    Surface bottomRight = copy(4, 4, 0, 0);
+    EXPECT_EQ(bottomRight.At(5, 5), src.At(1, 1));
+    EXPECT_EQ(Painted(bottomRight).size(), 4u);
+
+    // Source rows and columns outside the source leave the destination alone.
+    Surface partly = copy(1, 1, 2, -1);
+    EXPECT_EQ(partly.At(1, 1), kPaper);
+    EXPECT_EQ(partly.At(1, 2), src.At(2, 0));
+    EXPECT_EQ(partly.At(3, 2), kPaper);
+    EXPECT_EQ(Painted(partly).size(), 6u);
+
+    Surface self(6, 1);
+    for (int i = 0; i < 6; ++i)
+        self.pixels[i] = static_cast<Pixel>(i);
+    self.CopyFrom(1, 0, 5, 1, self, 0, 0);
+    EXPECT_EQ(self.pixels, (std::vector<Pixel>{0, 0, 1, 2, 3, 4}));
+}
