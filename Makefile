@@ -31,7 +31,7 @@ bench: deps
 artwork:
 	@cmake -S . -B build-tools -DTERVAN_BUILD_TOOLS=ON -DTERVAN_BUILD_TESTS=OFF -DTERVAN_BUILD_QT=OFF >/dev/null
 	@cmake --build build-tools --target tervan-artwork -j $(JOBS)
-	@build-tools/tools/artwork/tervan-artwork res
+	@build-tools/tools/artwork/tervan-artwork res docs
 
 clean:
 	@rm -rf $(BUILD) build-tools
