@@ -1,0 +1,173 @@
+#include <cmath>
+
+#include "support/Pixels.h"
+#include "support/TervanFixture.h"
+#include "view/ManometerGeometry.h"
+
+namespace {
+constexpr COLORREF kBench = RGB(215, 255, 215);
+constexpr COLORREF kMercury = RGB(173, 173, 173);
+
+class ManometerTest : public TervanFixture {
+  protected:
+    void SetUp() override
+    {
+        TervanFixture::SetUp();
+        ScriptDraws({}, 0);
+        Start();
+        back = dlg->m_bmpBack.GetSurface();
+        dlg->DrawBench();
+    }
+    // A closed bottle behind a closed valve, so a difference shows.
+    void Closed(int tubeY, double diff)
+    {
+        dlg->m_bBottleClosed = true;
+        dlg->m_nValveFrame = 142;
+        dlg->m_nTubeY = tubeY;
+        dlg->m_dPressureDiff = diff;
+    }
+    // The top row of a 7-px mercury column at x (its round end reaches 3 up).
+    int MercuryTop(int x)
+    {
+        for (int y = 0; y < 400; ++y)
+            if (PixelAt(*back, x, y) == kMercury)
+                return y + 3;
+        return -1;
+    }
+    Surface* back = nullptr;
+};
+
+TEST_F(ManometerTest, QuantitiesTruncateTowardZero)
+{
+    for (int tube : {59, 60, 61})
+        EXPECT_EQ(ComputeManometer(tube, 0).w, 250) << tube;
+    EXPECT_EQ(ComputeManometer(57, 0).w, 249);
+    const int yg[][2] = {{-300, -78}, {320, 144}, {85, 60}, {35, 42}};
+    for (auto [tube, expected] : yg)
+        EXPECT_EQ(ComputeManometer(tube, 0).Yg, expected) << tube;
+    const ManometerGeometry low = ComputeManometer(-300, 0);
+    EXPECT_EQ(low.B, -64);
+    EXPECT_EQ(low.Y0, 212);
+    EXPECT_EQ(low.M, 61);
+    const ManometerGeometry high = ComputeManometer(320, 0);
+    EXPECT_EQ(high.B, 47);
+    EXPECT_EQ(high.Y0, 323);
+    EXPECT_EQ(high.M, 172);
+    const int bend[8][2] = {{509, 0},  {511, 10}, {517, 18}, {526, 23},
+                            {537, 24}, {547, 20}, {554, 12}, {557, 2}};
+    for (int i = 0; i < 8; ++i) {
+        int x = 0, y = 0;
+        UBendPoint(i, 300, x, y);
+        EXPECT_EQ(x, bend[i][0]) << i;
+        EXPECT_EQ(y - 300, bend[i][1]) << i;
+    }
+    EXPECT_EQ(ComputeManometer(100, std::nan("")).R, 0); // defined, never UB
+}
+
+TEST_F(ManometerTest, SurfacesFollowTheDifferenceOnlyBehindAClosedValve)
+{
+    Closed(100, 8.0); // w 270, h 10
+    dlg->DrawManometer();
+    EXPECT_EQ(MercuryTop(259), 280);                         // left sinks
+    EXPECT_EQ(MercuryTop(356), 260);                         // right rises
+    EXPECT_EQ(PixelAt(*back, 359, 270), RGB(240, 240, 240)); // highlight
+    EXPECT_EQ(PixelAt(*back, 260, 246), RGB(128, 64, 64));   // reference marks
+    EXPECT_EQ(PixelAt(*back, 260, 249), RGB(128, 64, 64));
+
+    dlg->m_nValveFrame = 137; // open: level, and the difference is gone
+    dlg->DrawManometer();
+    EXPECT_EQ(dlg->m_dPressureDiff, 0.0);
+    EXPECT_EQ(MercuryTop(259), 270);
+    EXPECT_EQ(MercuryTop(356), 270);
+    Closed(60, 5.0);
+    dlg->m_bBottleClosed = false;
+    dlg->DrawManometer();
+    EXPECT_EQ(dlg->m_dPressureDiff, 0.0);
+    EXPECT_EQ(MercuryTop(259), 250); // one row below the lower mark
+    WritePng(*back, ArtefactPath("manometer.png"));
+}
+
+TEST_F(ManometerTest, SpillChecksWarnOnceThenClamp)
+{
+    std::vector<std::string> warnings;
+    auto answer = [&] {
+        backend.ExpectModal([&](CDialog& d) {
+            warnings.push_back(backend.ControlText(d, 1005));
+            return IDOK;
+        });
+    };
+    Closed(100, 120.0); // R = 270 - 150 = 120: R - tube = 20 is safe
+    dlg->DrawManometer();
+    EXPECT_TRUE(warnings.empty());
+    EXPECT_FALSE(dlg->m_bOverflowWarned);
+
+    Closed(100, 120.8); // R = 119: warns, ends a drag, copies nothing
+    dlg->m_bDragging = true;
+    const int copies = backend.ClientUpdates(*dlg);
+    answer();
+    dlg->DrawManometer();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].rfind("El tub dret s'ha de moure per amunt.", 0), 0u);
+    EXPECT_TRUE(dlg->m_bOverflowWarned);
+    EXPECT_FALSE(dlg->m_bDragging);
+    EXPECT_EQ(backend.ClientUpdates(*dlg), copies);
+    dlg->DrawManometer(); // latched: clamps to tube + 20 without a warning
+    EXPECT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(MercuryTop(356), 120);
+    Closed(100, 120.0);
+    dlg->DrawManometer();
+    EXPECT_FALSE(dlg->m_bOverflowWarned); // cleared once safe again
+
+    Closed(-104, 0.0); // L = 168: safe
+    dlg->DrawManometer();
+    EXPECT_TRUE(warnings.size() == 1u);
+    Closed(-106, 0.0); // L = 167
+    answer();
+    dlg->DrawManometer();
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[1].rfind("El tub dret s'ha de moure per avall.", 0), 0u);
+    dlg->DrawManometer();
+    EXPECT_EQ(MercuryTop(259), 168);
+}
+
+TEST_F(ManometerTest, NestedCallsBehindTheWarningClampAndDraw)
+{
+    Closed(100, 120.8);
+    dlg->SetTimer(3, 50);
+    dlg->m_dGasPressure = dlg->m_dAtmPressure + 120.8;
+    dlg->m_dGasConstant = dlg->m_dGasPressure / (dlg->m_dGasTemp + 273.15);
+    int copiesBehind = 0;
+    backend.ExpectModal([&](CDialog&) {
+        const int before = backend.ClientUpdates(*dlg);
+        backend.Advance(100); // two gas ticks redraw the manometer meanwhile
+        copiesBehind = backend.ClientUpdates(*dlg) - before;
+        EXPECT_EQ(MercuryTop(356), 120);
+        return IDOK;
+    });
+    const int copies = backend.ClientUpdates(*dlg);
+    dlg->DrawManometer();
+    EXPECT_EQ(copiesBehind, 2);
+    EXPECT_EQ(backend.ClientUpdates(*dlg) - copies, 2); // the outer call copied nothing
+    EXPECT_EQ(backend.PendingModalScripts(), 0u);
+}
+
+TEST_F(ManometerTest, NothingRightOfTheStripUnlessTheGaugeShows)
+{
+    dlg->m_dcBack.FillSolidRect(387, 0, 213, 400, RGB(9, 9, 9));
+    Closed(320, 0.0);
+    dlg->DrawManometer();
+    dlg->m_bSubmerged = true; // the notebook still open
+    dlg->DrawManometer();
+    for (int y = 0; y < 400; y += 3)
+        for (int x = 387; x < 600; x += 3)
+            ASSERT_EQ(PixelAt(*back, x, y), RGB(9, 9, 9)) << x << "," << y;
+    dlg->m_strPage.Empty();
+    dlg->DrawSideGauge();
+    EXPECT_EQ(DiffFromResource(*back, 420, 50, 163, 0, 0, 80, 166), 0);
+    const ManometerGeometry g = ComputeManometer(320, 0.0);
+    EXPECT_EQ(DiffFromResource(*back, 550, g.Yg, 165, 0, 0, 13, 4), 0); // the small mouth
+    EXPECT_EQ(PixelAt(*back, 555, g.M + 2), RGB(173, 173, 173));        // gauge mercury
+    EXPECT_EQ(PixelAt(*back, 595, 10), kBench);
+    WritePng(*back, ArtefactPath("side-gauge.png"));
+}
+} // namespace
