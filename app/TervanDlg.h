@@ -35,6 +35,16 @@ class CTervanDlg : public CDialog, public ExperimentState {
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
+    // Runs the level dialog; true with the typed text and its number when
+    // the student confirmed a usable level (a useless one is explained).
+    bool AskLevel(CString& typed, double& cm);
+    void ShowWarning(const char* text);
+    // Fills the notebook's place with the bench colour and empties the label.
+    void PutNotebookAway();
+
+    // --- model/: the two blocking animations (Animations.cpp) ----------------
+    void RaiseBottle();
+    void FillWaterBath();
 
     // --- model/: start-up (StartUpSteps.cpp) --------------------------------
     void SeedAndPlaceRightBranch();

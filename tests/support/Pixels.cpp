@@ -76,7 +76,7 @@ void Chunk(std::vector<unsigned char>& out, const char* type,
     out.insert(out.end(), body.begin(), body.end());
     Put32(out, Crc(out, start));
 }
-}  // namespace
+} // namespace
 
 bool WritePng(const Surface& s, const std::string& path)
 {

@@ -1,0 +1,12 @@
+#include "app/LevelDlg.h"
+
+CLevelDlg::CLevelDlg(CWnd* pParent) : CDialog(IDD, pParent)
+{
+    m_strLevel.Empty();
+}
+
+void CLevelDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, 1007, m_strLevel);
+}

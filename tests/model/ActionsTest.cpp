@@ -1,0 +1,272 @@
+#include "support/TervanFixture.h"
+
+namespace {
+const int kProcedureButtons[] = {1005, 1000, 1008, 1002, 1001, 1003, 1011};
+
+class ActionsTest : public TervanFixture {
+  protected:
+    void SetUp() override
+    {
+        TervanFixture::SetUp();
+        ScriptDraws({}, 0);
+        Start();
+    }
+
+    std::vector<int> Enabled()
+    {
+        std::vector<int> ids;
+        for (int id : kProcedureButtons)
+            if (backend.IsControlEnabled(*dlg, id))
+                ids.push_back(id);
+        return ids;
+    }
+
+    void AnswerLevel(const char* text, int command = IDOK)
+    {
+        backend.ExpectModal([this, text, command](CDialog& d) {
+            EXPECT_EQ(d.GetTemplateId(), 173u);
+            backend.SetControlText(d, 1007, text);
+            return command;
+        });
+    }
+
+    // Records the text of the next warning dialog.
+    void AnswerWarning(std::string* text)
+    {
+        backend.ExpectModal([this, text](CDialog& d) {
+            EXPECT_EQ(d.GetTemplateId(), 170u);
+            *text = backend.ControlText(d, 1005);
+            return IDOK;
+        });
+    }
+
+    void ClickValve() { backend.Mouse(*dlg, WM_LBUTTONDOWN, 280, 160); }
+    void TurnValve()
+    {
+        ClickValve();
+        backend.Advance(150);
+    }
+
+    void Submerge()
+    {
+        backend.Click(*dlg, 1005);
+        backend.Click(*dlg, 1000);
+        AnswerLevel("20");
+        backend.Click(*dlg, 1008);
+        TurnValve();
+        backend.Click(*dlg, 1002);
+    }
+};
+
+TEST_F(ActionsTest, TheProcedureRunsInItsOrder)
+{
+    EXPECT_EQ(Enabled(), (std::vector<int>{1005}));
+    backend.Click(*dlg, 1005);
+    EXPECT_TRUE(dlg->m_bInitialNoted);
+    EXPECT_EQ(Enabled(), (std::vector<int>{1000}));
+
+    const std::int64_t before = backend.NowMs();
+    backend.Click(*dlg, 1000);
+    EXPECT_EQ(backend.NowMs() - before, 54 * 7); // 54 frames of 7 ms
+    EXPECT_EQ(dlg->m_nBottleY, 200);
+    EXPECT_TRUE(dlg->m_bBottleClosed);
+    EXPECT_TRUE(backend.IsTimerRunning(*dlg, 3));
+    EXPECT_EQ(backend.ControlText(*dlg, 1000), "Botella tancada");
+    EXPECT_EQ(Enabled(), (std::vector<int>{1008}));
+
+    AnswerLevel("typed", IDCANCEL);
+    backend.Click(*dlg, 1008);
+    EXPECT_EQ(dlg->m_nCount, 0);
+    EXPECT_TRUE(dlg->m_strInitialLevel.IsEmpty());
+    EXPECT_EQ(Enabled(), (std::vector<int>{1008}));
+
+    AnswerLevel("12,5");
+    backend.Click(*dlg, 1008);
+    EXPECT_EQ(dlg->m_strInitialLevel, "12,5 cm");
+    EXPECT_EQ(dlg->m_nCount, 1);
+    EXPECT_EQ(dlg->m_dLevel[0], 12.5);
+    EXPECT_EQ(dlg->m_dTemp[0], dlg->m_dWaterTemp);
+    EXPECT_EQ(Enabled(), (std::vector<int>{1002}));
+
+    std::string warning;
+    AnswerWarning(&warning);
+    backend.Click(*dlg, 1002); // the valve is still open
+    EXPECT_EQ(warning,
+              "Abans de submergir la botella dins l'aigua,convé tancar la clau de pas.Si no es fa "
+              "així, la pressió de l'aire que ha quedat dins la botella no serà la atmosfèrica i "
+              "el seu valor serà desconegut.");
+    EXPECT_FALSE(dlg->m_bSubmerged);
+
+    ClickValve();
+    backend.Advance(90); // still turning
+    AnswerWarning(&warning);
+    backend.Click(*dlg, 1002);
+    EXPECT_FALSE(dlg->m_bSubmerged);
+    EXPECT_EQ(Enabled(), (std::vector<int>{1002}));
+
+    backend.Advance(60);
+    ASSERT_EQ(dlg->m_nValveFrame, 142);
+    const std::int64_t t0 = backend.NowMs();
+    backend.Click(*dlg, 1002);
+    // 161 animation frames of 30 ms and the 10-s tap-water ramp
+    EXPECT_EQ(backend.NowMs() - t0, 161 * 30 + 100 * 100);
+    EXPECT_TRUE(dlg->m_bSubmerged);
+    EXPECT_TRUE(dlg->m_strPage.IsEmpty());
+    EXPECT_GE(dlg->m_dWaterTemp, 10.0 - 1e-9);
+    EXPECT_LE(dlg->m_dWaterTemp, 20.0 + 1e-9);
+    EXPECT_EQ(backend.ControlText(*dlg, 1002), "Botella submergida");
+    EXPECT_EQ(Enabled(), (std::vector<int>{1001, 1003, 1011}));
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(ActionsTest, RowsOpenTheirPageAndStopAtFourteen)
+{
+    Submerge();
+    for (int row = 1; row <= 13; ++row) {
+        AnswerLevel("21,5");
+        backend.Click(*dlg, 1011);
+        EXPECT_EQ(dlg->m_nCount, row + 1);
+        EXPECT_EQ(dlg->m_strPage, row <= 9 ? "-2-" : "-3-") << row;
+    }
+    EXPECT_EQ(dlg->m_dLevel[13], 21.5);
+    backend.Click(*dlg, 1011); // a fifteenth: no dialog opens
+    EXPECT_EQ(dlg->m_nCount, 14);
+    EXPECT_EQ(backend.PendingModalScripts(), 0u);
+}
+
+TEST_F(ActionsTest, ALevelWithoutANumberIsExplainedAndNotNoted)
+{
+    Submerge();
+    for (const char* text : {"abc", "", "nan", "1e999", "inf"}) {
+        AnswerLevel(text);
+        std::string warning;
+        AnswerWarning(&warning);
+        backend.Click(*dlg, 1011);
+        EXPECT_EQ(dlg->m_nCount, 1) << text;
+        EXPECT_NE(warning.find("12,5"), std::string::npos);
+    }
+    for (auto [text, value] : {std::pair{" 12,5 ", 12.5}, std::pair{"12.5cm", 12.5}}) {
+        AnswerLevel(text);
+        backend.Click(*dlg, 1011);
+        EXPECT_EQ(dlg->m_dLevel[dlg->m_nCount - 1], value);
+    }
+}
+
+TEST_F(ActionsTest, AnInitialLevelWithoutANumberKeepsTheStepOpen)
+{
+    backend.Click(*dlg, 1005);
+    backend.Click(*dlg, 1000);
+    AnswerLevel("abc");
+    std::string warning;
+    AnswerWarning(&warning);
+    backend.Click(*dlg, 1008);
+    EXPECT_FALSE(warning.empty());
+    EXPECT_EQ(dlg->m_nCount, 0);
+    EXPECT_TRUE(dlg->m_strInitialLevel.IsEmpty());
+    EXPECT_EQ(Enabled(), (std::vector<int>{1008}));
+}
+
+TEST_F(ActionsTest, TheValveTurnsOnceAtATimeAndWarnsOnlyWhenOpeningSubmerged)
+{
+    ClickValve();
+    backend.Advance(60);
+    ClickValve(); // ignored while turning
+    EXPECT_EQ(dlg->m_nValveStep, 1);
+    backend.Advance(90);
+    EXPECT_EQ(dlg->m_nValveFrame, 142);
+    EXPECT_FALSE(dlg->m_bValveMoving);
+
+    // Exactly 22 px from the centre is outside the circle.
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 302, 160);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 280, 138);
+    EXPECT_FALSE(dlg->m_bValveMoving);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 301, 160);
+    EXPECT_TRUE(dlg->m_bValveMoving);
+    backend.Advance(150);
+    EXPECT_EQ(dlg->m_nValveFrame, 137);
+
+    Submerge();
+    ASSERT_TRUE(dlg->m_bSubmerged);
+    std::vector<int> framesSeen;
+    backend.ExpectModal([&](CDialog& d) {
+        EXPECT_NE(backend.ControlText(d, 1005).find("s'obrirà la clau de pas"), std::string::npos);
+        for (int i = 0; i < 5; ++i) {
+            backend.Advance(30);
+            framesSeen.push_back(dlg->m_nValveFrame);
+        }
+        return IDOK;
+    });
+    ClickValve(); // opening: warns, and the valve turns behind the warning
+    EXPECT_EQ(framesSeen, (std::vector<int>{141, 140, 139, 138, 137}));
+    EXPECT_EQ(dlg->m_dGasPressure, dlg->m_dAtmPressure);
+    TurnValve(); // closing: no warning (an unanswered dialog would fail)
+    EXPECT_EQ(dlg->m_nValveFrame, 142);
+    std::string warning;
+    AnswerWarning(&warning);
+    TurnValve(); // opening again: warned again
+    EXPECT_FALSE(warning.empty());
+    EXPECT_EQ(dlg->m_nValveFrame, 137);
+}
+
+TEST_F(ActionsTest, DraggingTheRightBranch)
+{
+    const int start = dlg->m_nTubeY;
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 361, 200);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 381, 200);
+    EXPECT_FALSE(dlg->m_bDragging);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 380, 200);
+    EXPECT_TRUE(dlg->m_bDragging);
+    EXPECT_EQ(backend.Capture(), dlg.get());
+    EXPECT_EQ(dlg->m_strPage, "-1-");            // not submerged: the notebook stays
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 900, 230); // only y counts
+    EXPECT_EQ(dlg->m_nTubeY, start + 30);
+    backend.Mouse(*dlg, WM_LBUTTONUP, 2000, -500); // released outside
+    EXPECT_FALSE(dlg->m_bDragging);
+    EXPECT_EQ(backend.Capture(), nullptr);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 370, 300);
+    EXPECT_EQ(dlg->m_nTubeY, start + 30);
+
+    // Down to the bound at 320: the anchor stays at the last accepted place.
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 362, 100);
+    const int room = 320 - dlg->m_nTubeY;
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 362, 100 + room - 5);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 362, 100 + room + 40);
+    EXPECT_EQ(dlg->m_nTubeY, 320);
+    EXPECT_EQ(dlg->m_nDragY, 100 + room - 5);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 362, 100 + room + 10); // still outside
+    EXPECT_EQ(dlg->m_nTubeY, 320);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 362, 100 + room - 25); // back inside
+    EXPECT_EQ(dlg->m_nTubeY, 300);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 362, -5000);
+    EXPECT_EQ(dlg->m_nTubeY, -300);
+    backend.Mouse(*dlg, WM_LBUTTONUP, 362, 0);
+}
+
+TEST_F(ActionsTest, GrabbingAfterSubmergingPutsTheNotebookAway)
+{
+    Submerge();
+    AnswerLevel("20");
+    backend.Click(*dlg, 1011);
+    EXPECT_EQ(dlg->m_strPage, "-2-");
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 200);
+    EXPECT_TRUE(dlg->m_strPage.IsEmpty());
+    const Surface* back = dlg->m_bmpBack.GetSurface();
+    EXPECT_EQ(ColorFromPixel(back->At(500, 300)), RGB(215, 255, 215));
+    backend.Mouse(*dlg, WM_LBUTTONUP, 371, 200);
+}
+
+TEST_F(ActionsTest, ASpillWarningEndsTheDrag)
+{
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 300);
+    std::string warning;
+    AnswerWarning(&warning);
+    // Raising the branch far lifts the level mercury up to the valve.
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 300 - (dlg->m_nTubeY + 106));
+    EXPECT_EQ(dlg->m_nTubeY, -106);
+    EXPECT_NE(warning.find("per avall"), std::string::npos);
+    EXPECT_FALSE(dlg->m_bDragging);
+    EXPECT_TRUE(dlg->m_bInflowWarned);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 0); // the drag has ended
+    EXPECT_EQ(dlg->m_nTubeY, -106);
+}
+} // namespace
