@@ -1,6 +1,7 @@
 #include "platform/Dc.h"
 
 #include "platform/Faults.h"
+#include "platform/TextRenderer.h"
 
 CDC::CDC()
 {
@@ -178,11 +179,23 @@ UINT CDC::SetTextAlign(UINT align)
     return previous;
 }
 
-BOOL CDC::TextOut(int, int, const char* text, int len)
+BOOL CDC::TextOut(int x, int y, const char* text, int len)
 {
-    // TODO: text output lands with the font renderer (FreeType), which is
-    // still being written; until then the call succeeds and draws nothing.
-    return GetSurface() && (text || len == 0) && len >= 0 ? TRUE : FALSE;
+    Surface* surface = GetSurface();
+    if (!surface || len < 0 || (!text && len > 0))
+        return FALSE;
+    TextStyle style;
+    style.color = PixelFromColor(m_textColor);
+    style.opaque = m_bkMode == OPAQUE;
+    style.background = PixelFromColor(m_bkColor);
+    style.align = m_textAlign;
+    const std::string_view utf8(text ? text : "", static_cast<std::size_t>(len));
+    return TextRenderer::DrawText(*surface, m_font, x, y, utf8, style) ? TRUE : FALSE;
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text)
+{
+    return TextOut(x, y, text.GetString(), text.GetLength());
 }
 
 COLORREF CDC::GetPixel(int x, int y) const

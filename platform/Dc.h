@@ -4,6 +4,7 @@
 // clipped to the surface silently.
 #pragma once
 
+#include "platform/CString.h"
 #include "platform/Gdi.h"
 #include "platform/Surface.h"
 #include "platform/Types.h"
@@ -68,8 +69,13 @@ class CDC {
     UINT GetTextAlign() const { return m_textAlign; }
 
     // Text at (x, y) with the selected font, text colour, background mode and
-    // alignment; `len` characters of `text`.
+    // alignment; `len` bytes of UTF-8 `text`. The reference point is the
+    // top-left of the text's cell unless the alignment says otherwise; in
+    // OPAQUE mode the cell box is filled with the background colour first.
+    // FALSE for a DC that draws nowhere, bad arguments, or a machine with no
+    // font to draw with.
     BOOL TextOut(int x, int y, const char* text, int len);
+    BOOL TextOut(int x, int y, const CString& text);
 
     // The attributes of the selected pen and font, as copied at selection.
     const PenAttributes& GetPenAttributes() const { return m_pen; }
