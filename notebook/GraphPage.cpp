@@ -1,0 +1,68 @@
+// The graph page: temperature against the gas's absolute pressure, the
+// least-squares line through the rows and its equation, whose intercept is
+// the student's estimate of absolute zero.
+#include "model/LevelParser.h"
+#include "notebook/Chart.h"
+#include "notebook/LinearFit.h"
+#include "notebook/NotebookPage.h"
+
+namespace Notebook {
+void RowPressures(const ExperimentState& s, double pressures[ExperimentState::kMaxRows])
+{
+    // Levels are centimetres: ten times a difference is millimetres of mercury.
+    const double h0 = LevelOrZero(s.m_strInitialLevel);
+    for (int i = 0; i < s.m_nCount && i < ExperimentState::kMaxRows; ++i)
+        pressures[i] = s.m_dAtmPressure + 10.0 * (s.m_dLevel[i] - h0);
+}
+
+void DrawGraph(CDC& dc, const ExperimentState& s, NotebookFonts& fonts)
+{
+    dc.SelectObject(&fonts.graph);
+    dc.TextOut(422, 74, "Gràfica de la temperatura en graus");
+    dc.TextOut(422, 96, "centígrads en funció de la pressió");
+    dc.TextOut(422, 118, "absoluta del gas (en mmHg)");
+
+    const int m = s.m_nCount;
+    double p[ExperimentState::kMaxRows] = {};
+    RowPressures(s, p);
+    const double pMin = MinOf(p, m), pMax = MaxOf(p, m);
+    const double tMin = MinOf(s.m_dTemp, m), tMax = MaxOf(s.m_dTemp, m);
+    if (pMin == pMax || tMin == tMax)
+        return; // no spread: nothing to plot or fit
+    // Each range widened around its middle to 1.1 times the data's span.
+    const double xlo = (pMin + pMax) / 2 - 0.55 * (pMax - pMin);
+    const double xhi = (pMin + pMax) / 2 + 0.55 * (pMax - pMin);
+    const double ylo = (tMin + tMax) / 2 - 0.55 * (tMax - tMin);
+    const double yhi = (tMin + tMax) / 2 + 0.55 * (tMax - tMin);
+
+    CPen chartPen;
+    chartPen.CreatePen(PS_SOLID, 1, kChartPen);
+    CPen* oldPen = dc.SelectObject(&chartPen);
+    CChart chart;
+    chart.SetRect(442, 160, 135, 135);
+    chart.SetRange(xlo, xhi, ylo, yhi);
+    chart.BuildGrid(4, 5);
+    chart.DrawFrame(&dc, true);
+    chart.DrawAxisLabels(&dc, true, true);
+    for (int i = 0; i < m; ++i)
+        chart.PlotPoint(&dc, p[i], s.m_dTemp[i], kPoint);
+    double a = 0.0, b = 0.0;
+    LinearFit(p, s.m_dTemp, 0, m - 1, b, a);
+    if (oldPen)
+        dc.SelectObject(oldPen);
+    chartPen.DeleteObject();
+
+    // The fitted line across the whole pressure range, not clipped.
+    CPen linePen;
+    linePen.CreatePen(PS_DOT, 1, kLinePen);
+    oldPen = dc.SelectObject(&linePen);
+    chart.DrawSegment(&dc, xlo, a * xlo + b, xhi, a * xhi + b);
+    if (oldPen)
+        dc.SelectObject(oldPen);
+    linePen.DeleteObject();
+
+    CString equation;
+    equation.Format("T(ºC) = %5.3f P  %+3.0f", a, b);
+    dc.TextOut(486, 147, equation);
+}
+} // namespace Notebook

@@ -1,0 +1,197 @@
+#include <cmath>
+
+#include "notebook/Chart.h"
+#include "notebook/NotebookPage.h"
+#include "notebook/NotebookPages.h"
+#include "support/Pixels.h"
+#include "support/TervanFixture.h"
+#include "view/ManometerGeometry.h"
+
+namespace {
+constexpr COLORREF kInk = RGB(51, 0, 153);
+constexpr COLORREF kTitle = RGB(153, 51, 0);
+
+class NotebookTest : public TervanFixture {
+  protected:
+    void SetUp() override
+    {
+        TervanFixture::SetUp();
+        ScriptDraws({}, 0);
+        Start();
+        back = dlg->m_bmpBack.GetSurface();
+    }
+    // Pixels of exactly `colour` inside a block of the page; for the ink
+    // and title colours, pixels tinted towards them (text is antialiased, the
+    // page's ruled lines are grey).
+    int Ink(int x, int y, int cx, int cy, COLORREF colour = kInk)
+    {
+        int n = 0;
+        for (int j = y; j < y + cy; ++j) {
+            for (int i = x; i < x + cx; ++i) {
+                const COLORREF c = PixelAt(*back, i, j);
+                const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+                if (colour == kInk)
+                    n += b - g > 40 && b - r > 40;
+                else if (colour == kTitle)
+                    n += r - b > 40;
+                else
+                    n += c == colour;
+            }
+        }
+        return n;
+    }
+    void Rows(int count)
+    {
+        dlg->m_strInitialLevel = "12,5 cm";
+        dlg->m_nCount = count;
+        for (int i = 0; i < count; ++i) {
+            dlg->m_dTemp[i] = 20.0 + 3.0 * i;
+            dlg->m_dLevel[i] = 12.5 + 1.1 * i;
+        }
+    }
+    void Show(const char* label)
+    {
+        dlg->m_strPage = label;
+        dlg->DrawNotebook();
+    }
+    Surface* back = nullptr;
+};
+
+TEST_F(NotebookTest, PageKindsFollowTheRows)
+{
+    EXPECT_EQ(PageNumber("-3-"), 3);
+    EXPECT_EQ(PageNumber(""), 0);
+    EXPECT_EQ(PageNumber("-99-"), 99);
+    struct Case {
+        int rows;
+        PageKind p2, p3, p4;
+    };
+    using K = PageKind;
+    const Case cases[] = {
+        {0, K::Blank, K::Blank, K::Blank},
+        {1, K::Measurements, K::Blank, K::Blank},
+        {2, K::Measurements, K::Graph, K::Blank},
+        {9, K::Measurements, K::Graph, K::Blank},
+        {10, K::Measurements, K::Blank, K::Graph},
+        {11, K::Measurements, K::Measurements, K::Graph},
+        {14, K::Measurements, K::Measurements, K::Graph},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PageKindFor(2, c.rows), c.p2) << c.rows;
+        EXPECT_EQ(PageKindFor(3, c.rows), c.p3) << c.rows;
+        EXPECT_EQ(PageKindFor(4, c.rows), c.p4) << c.rows;
+        EXPECT_EQ(PageKindFor(5, c.rows), K::Blank) << c.rows;
+    }
+    EXPECT_EQ(PageKindFor(1, 5), K::None);
+}
+
+TEST_F(NotebookTest, PageButtonsStayWithinOneAndNinetyNine)
+{
+    backend.Click(*dlg, 1010);
+    EXPECT_EQ(dlg->m_strPage, "-1-");
+    dlg->m_strPage = "-98-";
+    backend.Click(*dlg, 1013);
+    EXPECT_EQ(dlg->m_strPage, "-99-");
+    backend.Click(*dlg, 1013);
+    EXPECT_EQ(dlg->m_strPage, "-99-");
+    backend.Click(*dlg, 1010);
+    EXPECT_EQ(dlg->m_strPage, "-98-");
+    for (int id : {1009, 1010, 1013}) { // a put-away notebook opens at its cover
+        dlg->m_strPage.Empty();
+        backend.Click(*dlg, id);
+        EXPECT_EQ(dlg->m_strPage, "-1-") << id;
+    }
+}
+
+TEST_F(NotebookTest, ThePageCoversExactlyItsPlace)
+{
+    dlg->m_dcBack.SelectObject(&dlg->m_bmpBack);
+    dlg->m_dcBack.FillSolidRect(0, 0, 600, 400, RGB(9, 9, 9));
+    Show("-5-");
+    for (int y = 40; y < 360; ++y) {
+        for (int x = 377; x < 600; ++x) {
+            const bool inside = x >= 387 && x < 599 && y >= 50 && y < 349;
+            ASSERT_EQ(PixelAt(*back, x, y) != RGB(9, 9, 9), inside) << x << "," << y;
+        }
+    }
+    EXPECT_GT(Ink(560, 312, 30, 14), 0);  // the label "-5-"
+    EXPECT_EQ(Ink(420, 60, 160, 250), 0); // a blank page
+}
+
+TEST_F(NotebookTest, CoverShowsItsBlocksOnlyAfterTheirSteps)
+{
+    Show("-1-");
+    EXPECT_GT(Ink(512, 74, 80, 12), 0); // the date
+    EXPECT_GT(Ink(425, 108, 100, 24, kTitle), 0);
+    EXPECT_GT(Ink(425, 91, 80, 17), 0); // "Pràctica"
+    EXPECT_EQ(Ink(420, 157, 170, 150), 0);
+    dlg->m_bInitialNoted = true;
+    Show("-1-");
+    EXPECT_GT(Ink(422, 157, 150, 100), 0);
+    EXPECT_EQ(Ink(420, 266, 170, 40), 0);
+    dlg->m_strInitialLevel = "12,5 cm";
+    Show("-1-");
+    EXPECT_GT(Ink(427, 266, 150, 40), 0);
+    WritePng(*back, ArtefactPath("notebook-cover.png"));
+
+    CString date;
+    const CTime now = CTime::GetCurrentTime(); // the test clock's 7 December 2026
+    date.Format("%d - %s - %4d", now.GetDay(), RomanMonth(now.GetMonth()), now.GetYear());
+    EXPECT_EQ(date, "7 - XII - 2026");
+}
+
+TEST_F(NotebookTest, MeasurementPagesListTheirRows)
+{
+    Rows(11);
+    Show("-2-");
+    EXPECT_GT(Ink(442, 69, 140, 17), 0); // the header
+    for (int k = 0; k < 10; ++k)
+        EXPECT_GT(Ink(442, 91 + 22 * k, 140, 17), 0) << k;
+    Show("-3-");
+    EXPECT_GT(Ink(442, 91, 140, 17), 0);  // row 10
+    EXPECT_EQ(Ink(442, 113, 140, 17), 0); // nothing after it
+    CString line;
+    line.Format("%5.1f       %4.1f", 21.04, 12.5);
+    EXPECT_EQ(line, " 21.0       12.5");
+}
+
+TEST_F(NotebookTest, GraphPlotsTheRowsAndTheirFittedLine)
+{
+    Rows(6);
+    double p[ExperimentState::kMaxRows];
+    Notebook::RowPressures(*dlg, p);
+    EXPECT_EQ(p[0], dlg->m_dAtmPressure); // the first row is the initial level
+    EXPECT_NEAR(p[5], dlg->m_dAtmPressure + 55.0, 1e-9);
+
+    Show("-3-");
+    WritePng(*back, ArtefactPath("notebook-graph.png"));
+    // The chart's frame and the points where the chart maps them.
+    EXPECT_EQ(PixelAt(*back, 442, 200), RGB(0, 0, 100));
+    CChart chart;
+    chart.SetRect(442, 160, 135, 135);
+    const double xlo = p[0] - 0.05 * 55, xhi = p[5] + 0.05 * 55;
+    const double ylo = 20 - 0.05 * 15, yhi = 35 + 0.05 * 15;
+    chart.SetRange(xlo, xhi, ylo, yhi);
+    for (int i = 0; i < 6; ++i) {
+        // The 3 x 3 square, where the dotted line does not cross it.
+        const CPoint s = chart.ToScreen(p[i], dlg->m_dTemp[i]);
+        EXPECT_GE(Ink(s.x - 1, s.y - 1, 3, 3, RGB(200, 0, 55)), 6) << i;
+        EXPECT_EQ(Ink(s.x - 2, s.y - 2, 5, 5, RGB(200, 0, 55)),
+                  Ink(s.x - 1, s.y - 1, 3, 3, RGB(200, 0, 55)));
+    }
+    // The dotted line runs past the frame on both sides (it is not clipped).
+    EXPECT_GT(Ink(486, 147, 100, 11), 0); // the equation
+    EXPECT_GT(Ink(442, 160, 136, 136, RGB(0, 0, 128)), 10);
+
+    for (int i = 0; i < 6; ++i)
+        dlg->m_dTemp[i] = 25.0; // equal temperatures: only the titles
+    Show("-3-");
+    EXPECT_GT(Ink(422, 74, 170, 60), 0);
+    EXPECT_EQ(Ink(442, 140, 140, 160), 0);
+    EXPECT_EQ(Ink(442, 140, 140, 160, RGB(0, 0, 100)), 0);
+
+    CString equation;
+    equation.Format("T(ºC) = %5.3f P  %+3.0f", 0.37215, -268.6);
+    EXPECT_EQ(equation, "T(ºC) = 0.372 P  -269");
+}
+} // namespace
