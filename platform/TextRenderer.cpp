@@ -113,11 +113,15 @@ void SetPixelSize(FT_Face face, double ppemX, double ppemY)
     FT_Set_Char_Size(face, to26dot6(std::max(ppemX, 1.0)), to26dot6(std::max(ppemY, 1.0)), 72, 72);
 }
 
-// Average character width as the classic OS/2 table defines it: the advances
-// of the lowercase letters and the space, weighted by how often each occurs
-// in text (per thousand).
+// Average character width at the face's present size: the one its OS/2 table
+// records (over all its glyphs, as the classic font mapper reads it), else the
+// advances of the lowercase letters and the space, weighted by how often each
+// occurs in text (per thousand).
 double AverageAdvance(FT_Face face)
 {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->xAvgCharWidth > 0)
+        return FT_MulFix(os2->xAvgCharWidth, face->size->metrics.x_scale) / 64.0;
     static const int kWeights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20, 56,
                                      56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2,  166};
     double sum = 0;
