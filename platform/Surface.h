@@ -65,4 +65,7 @@ struct Surface {
     // (x + 0.5, y + 0.5) lies strictly closer than width / 2 to the segment.
     // A segment of zero length paints a disk.
     void DrawWideLine(int x0, int y0, int x1, int y1, int width, Pixel color);
+
+  private:
+    void DrawAxisWideLine(int x0, int y0, int x1, int y1, int width, Pixel color);
 };

@@ -2,7 +2,9 @@
 // fills and copies, checked pixel by pixel on small surfaces.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <random>
 #include <set>
 #include <utility>
 
@@ -211,4 +213,34 @@ TEST(SurfaceTest, CopiesClipAtEveryEdge)
         self.pixels[i] = static_cast<Pixel>(i);
     self.CopyFrom(1, 0, 5, 1, self, 0, 0);
     EXPECT_EQ(self.pixels, (std::vector<Pixel>{0, 0, 1, 2, 3, 4}));
+}
+
+// Lines along a row or a column take a faster path; they must paint exactly
+// the pixels whose centres lie strictly within width / 2 of the segment.
+TEST(SurfaceWideLine, AxisLinesMatchTheDistanceRule)
+{
+    std::mt19937 random(11);
+    for (int n = 0; n < 400; ++n) {
+        Surface s(64, 48, 0);
+        const int x0 = static_cast<int>(random() % 80) - 8,
+                  y0 = static_cast<int>(random() % 64) - 8;
+        const int len = static_cast<int>(random() % 50) - 25;
+        const bool vertical = random() % 2 == 0;
+        const int x1 = vertical ? x0 : x0 + len, y1 = vertical ? y0 + len : y0;
+        const int w = 2 + static_cast<int>(random() % 36);
+        s.DrawWideLine(x0, y0, x1, y1, w, 1);
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                // Doubled coordinates: centre (2x + 1, 2y + 1), radius w.
+                const long cx = 2 * x + 1, cy = 2 * y + 1;
+                const long lo = 2 * std::min(vertical ? y0 : x0, vertical ? y1 : x1);
+                const long hi = 2 * std::max(vertical ? y0 : x0, vertical ? y1 : x1);
+                const long along = vertical ? cy : cx, across = vertical ? cx : cy;
+                const long axis = 2 * (vertical ? x0 : y0);
+                const long out = along < lo ? lo - along : (along > hi ? along - hi : 0);
+                const bool in = out * out + (across - axis) * (across - axis) < long{w} * w;
+                ASSERT_EQ(s.At(x, y) == 1, in) << n << ": " << x << "," << y;
+            }
+        }
+    }
 }

@@ -1,0 +1,193 @@
+// What each drawing routine costs, as a ratio to one opaque copy of the whole
+// 600 x 400 back buffer measured in the same run. Ratios are stable from
+// machine to machine; the absolute times are this machine's only.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "app/TervanDlg.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "view/DrawBitmap.h"
+
+namespace {
+struct Bench {
+    Bench()
+    {
+        Random::SetSource([] { return 16000; });
+        backend.onScriptFailure = [](const std::string&) {};
+        backend.ExpectModal([](CDialog&) { return IDOK; });
+        for (CTervanDlg* d : {&dlg, &unshown}) {
+            backend.Open(*d);
+            d->m_nBottleY = 200;
+            d->m_bBottleClosed = true;
+            d->m_bSubmerged = true;
+            d->m_nValveFrame = 142;
+            d->m_strPage.Empty();
+            d->m_dPressureDiff = 12.0;
+            d->DrawBench();
+        }
+        // Without a window its routines draw everything but copy nothing.
+        backend.Close(unshown);
+    }
+    HeadlessBackend backend;
+    CTervanDlg dlg;
+    CTervanDlg unshown;
+};
+
+Bench& TheBench()
+{
+    static Bench bench;
+    return bench;
+}
+
+template <typename F> void Run(benchmark::State& state, F&& f, bool shown = true)
+{
+    CTervanDlg& dlg = shown ? TheBench().dlg : TheBench().unshown;
+    for (auto _ : state)
+        f(dlg);
+}
+
+void CopyWholeBuffer(benchmark::State& s)
+{
+    CBitmap target;
+    target.CreateCompatibleBitmap(nullptr, 600, 400);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    dc.SelectObject(&target);
+    Run(s, [&](CTervanDlg& d) { dc.BitBlt(0, 0, 600, 400, &d.m_dcBack, 0, 0, SRCCOPY); });
+}
+void ValveFrame(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) { DrawBitmap(&d.m_dcBack, 234, 114, 50, 50, 140); });
+}
+void DigitCell(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) { DrawBitmap(&d.m_dcBack, 62, 43, 37, 50, 149); });
+}
+void Manometer(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) {
+        d.m_dPressureDiff = 12.0;
+        d.DrawManometer();
+    });
+}
+// Before submerging (or with the notebook open) the gauge is not redrawn.
+void ManometerNotebookOpen(benchmark::State& s)
+{
+    Run(
+        s,
+        [](CTervanDlg& d) {
+            d.m_strPage = "-2-";
+            d.m_dPressureDiff = 12.0;
+            d.DrawManometer();
+            d.m_strPage.Empty();
+        },
+        false);
+}
+void ManometerWithGauge(benchmark::State& s)
+{
+    Run(
+        s,
+        [](CTervanDlg& d) {
+            d.m_dPressureDiff = 12.0;
+            d.DrawManometer();
+        },
+        false);
+}
+void Bench_(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) { d.DrawBench(); });
+}
+void Thermometer(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) { d.DrawThermometer(); });
+}
+void WaterBath(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) { d.DrawWaterBath(); });
+}
+void SideGauge(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) { d.DrawSideGauge(); });
+}
+void NotebookGraph(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) {
+        d.m_nCount = 10;
+        d.m_strInitialLevel = "20 cm";
+        for (int i = 0; i < 10; ++i) {
+            d.m_dTemp[i] = 15.0 + 2.0 * i;
+            d.m_dLevel[i] = 20.0 + 0.3 * i;
+        }
+        d.m_strPage = "-4-";
+        d.DrawNotebook();
+        d.m_strPage.Empty();
+    });
+}
+void FullRepaint(benchmark::State& s)
+{
+    Run(s, [](CTervanDlg& d) { d.SendMessage(WM_PAINT); });
+}
+
+BENCHMARK(CopyWholeBuffer);
+BENCHMARK(ValveFrame);
+BENCHMARK(DigitCell);
+BENCHMARK(Manometer);
+BENCHMARK(ManometerNotebookOpen);
+BENCHMARK(ManometerWithGauge);
+BENCHMARK(Bench_)->Name("Bench");
+BENCHMARK(Thermometer);
+BENCHMARK(WaterBath);
+BENCHMARK(SideGauge);
+BENCHMARK(NotebookGraph);
+BENCHMARK(FullRepaint);
+
+// Keeps each benchmark's time per iteration for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            times[r.benchmark_name()] = r.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> times;
+};
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double copy = reporter.times["CopyWholeBuffer"];
+    if (copy <= 0)
+        return 0;
+    std::printf("\n%-34s %10s %8s %s\n", "drawing routine", "time", "ratio", "target");
+    const struct {
+        const char* name;
+        const char* label;
+        double subtractCopies;
+        const char* target;
+    } rows[] = {
+        {"ValveFrame", "DrawBitmap, a valve frame", 0, "< 0.1"},
+        {"DigitCell", "DrawBitmap, a digit cell", 0, "< 0.1"},
+        {"ManometerNotebookOpen", "DrawManometer without its copy", 0, "<= 0.5"},
+        {"ManometerWithGauge", "  the same with the side gauge", 0, ""},
+        {"Manometer", "DrawManometer with its copy", 0, ""},
+        {"Bench", "DrawBench", 0, ""},
+        {"Thermometer", "DrawThermometer", 0, ""},
+        {"WaterBath", "DrawWaterBath", 0, ""},
+        {"SideGauge", "DrawSideGauge (and its manometer)", 0, ""},
+        {"NotebookGraph", "DrawNotebook, graph page", 0, ""},
+        {"FullRepaint", "full repaint, submerged, gauge", 0, "<= 10"},
+    };
+    for (const auto& row : rows) {
+        const double t = reporter.times[row.name] - row.subtractCopies * copy;
+        std::printf("%-34s %8.1f us %8.3f %s\n", row.label, t / 1000.0, t / copy, row.target);
+    }
+    std::printf("%-34s %8.1f us %8.3f\n", "one copy of the 600 x 400 buffer", copy / 1000.0, 1.0);
+    return 0;
+}
