@@ -3,15 +3,8 @@
 namespace {
 const int kProcedureButtons[] = {1005, 1000, 1008, 1002, 1001, 1003, 1011};
 
-class ActionsTest : public TervanFixture {
+class ActionsTest : public StartedFixture {
   protected:
-    void SetUp() override
-    {
-        TervanFixture::SetUp();
-        ScriptDraws({}, 0);
-        Start();
-    }
-
     std::vector<int> Enabled()
     {
         std::vector<int> ids;
@@ -250,7 +243,6 @@ TEST_F(ActionsTest, GrabbingAfterSubmergingPutsTheNotebookAway)
     EXPECT_EQ(dlg->m_strPage, "-2-");
     backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 200);
     EXPECT_TRUE(dlg->m_strPage.IsEmpty());
-    const Surface* back = dlg->m_bmpBack.GetSurface();
     EXPECT_EQ(ColorFromPixel(back->At(500, 300)), RGB(215, 255, 215));
     backend.Mouse(*dlg, WM_LBUTTONUP, 371, 200);
 }

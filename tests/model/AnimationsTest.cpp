@@ -2,17 +2,13 @@
 #include "support/TervanFixture.h"
 
 namespace {
-class AnimationsTest : public TervanFixture {
-protected:
+class AnimationsTest : public StartedFixture {
+  protected:
     void SetUp() override
     {
-        TervanFixture::SetUp();
-        ScriptDraws({}, 0);
-        Start();
-        back = dlg->m_bmpBack.GetSurface();
+        StartedFixture::SetUp();
         dlg->DrawBench();
     }
-    Surface* back = nullptr;
 };
 
 TEST_F(AnimationsTest, TheBottleRisesOneRowAFrameWithoutATrail)
@@ -29,9 +25,9 @@ TEST_F(AnimationsTest, TheBottleRisesOneRowAFrameWithoutATrail)
     EXPECT_EQ(rows.back(), 200);
     EXPECT_EQ(backend.ClientUpdates(*dlg) - copies, 54);
     EXPECT_EQ(DiffFromResource(*back, 70, 200, 135), 0);
-    for (int x = 70; x < 179; ++x)  // the rows the bottle left are bench again
+    for (int x = 70; x < 179; ++x) // the rows the bottle left are bench again
         EXPECT_EQ(PixelAt(*back, x, 395), RGB(215, 255, 215)) << x;
-    dlg->DrawBench();  // and a repaint draws it where the last frame left it
+    dlg->DrawBench(); // and a repaint draws it where the last frame left it
     EXPECT_EQ(DiffFromResource(*back, 70, 200, 135), 0);
 }
 
@@ -45,8 +41,8 @@ TEST_F(AnimationsTest, TheBathFadesInThenFillsFromTheBottom)
     backend.onSleep = [&](UINT ms) {
         EXPECT_EQ(ms, 30u);
         frames.push_back({PixelAt(*back, 100, 391), PixelAt(*back, 52, 300),
-                          PixelAt(*back, 48, 300), PixelAt(*back, 56, 174),
-                          PixelAt(*back, 55, 176), PixelAt(*back, 55, 174)});
+                          PixelAt(*back, 48, 300), PixelAt(*back, 56, 174), PixelAt(*back, 55, 176),
+                          PixelAt(*back, 55, 174)});
     };
     dlg->FillWaterBath();
     ASSERT_EQ(frames.size(), 161u);
@@ -67,8 +63,8 @@ TEST_F(AnimationsTest, TheBathFadesInThenFillsFromTheBottom)
     EXPECT_NE(frames[61 + 97].water174, water);
     EXPECT_EQ(frames[61 + 98].water174, water);
     EXPECT_NE(frames[61 + 98].gap174, water);
-    EXPECT_EQ(PixelAt(*back, 69, 120), RGB(0, 20, 20));  // the probe, under the water
+    EXPECT_EQ(PixelAt(*back, 69, 120), RGB(0, 20, 20)); // the probe, under the water
     EXPECT_TRUE(backend.MessageBoxes().empty());
-    EXPECT_EQ(dlg->m_dcBack.GetPenAttributes().width, 1);  // the saved pen is back
+    EXPECT_EQ(dlg->m_dcBack.GetPenAttributes().width, 1); // the saved pen is back
 }
-}  // namespace
+} // namespace

@@ -3,15 +3,8 @@
 #include "support/TervanFixture.h"
 
 namespace {
-class ClockTest : public TervanFixture {
+class ClockTest : public StartedFixture {
   protected:
-    void SetUp() override
-    {
-        TervanFixture::SetUp();
-        ScriptDraws({}, 0);
-        Start();
-    }
-
     // What a click inside the valve circle does to start a movement.
     void StartValve()
     {

@@ -11,15 +11,8 @@ namespace {
 constexpr COLORREF kInk = RGB(51, 0, 153);
 constexpr COLORREF kTitle = RGB(153, 51, 0);
 
-class NotebookTest : public TervanFixture {
+class NotebookTest : public StartedFixture {
   protected:
-    void SetUp() override
-    {
-        TervanFixture::SetUp();
-        ScriptDraws({}, 0);
-        Start();
-        back = dlg->m_bmpBack.GetSurface();
-    }
     // Pixels of exactly `colour` inside a block of the page; for the ink
     // and title colours, pixels tinted towards them (text is antialiased, the
     // page's ruled lines are grey).
@@ -54,7 +47,6 @@ class NotebookTest : public TervanFixture {
         dlg->m_strPage = label;
         dlg->DrawNotebook();
     }
-    Surface* back = nullptr;
 };
 
 TEST_F(NotebookTest, PageKindsFollowTheRows)

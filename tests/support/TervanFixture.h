@@ -63,3 +63,17 @@ class TervanFixture : public ::testing::Test {
     std::unique_ptr<CTervanDlg> dlg;
     int draws = 0;
 };
+
+// A main window already open, every draw 0 (so its start values are the
+// lowest ones), and its back buffer at hand.
+class StartedFixture : public TervanFixture {
+  protected:
+    void SetUp() override
+    {
+        TervanFixture::SetUp();
+        ScriptDraws({}, 0);
+        Start();
+        back = dlg->m_bmpBack.GetSurface();
+    }
+    Surface* back = nullptr;
+};

@@ -5,17 +5,7 @@ namespace {
 constexpr COLORREF kBench = RGB(215, 255, 215);
 constexpr COLORREF kWater = RGB(85, 200, 255);
 
-class BenchSceneTest : public TervanFixture {
-  protected:
-    void SetUp() override
-    {
-        TervanFixture::SetUp();
-        ScriptDraws({}, 0);
-        Start();
-        back = dlg->m_bmpBack.GetSurface();
-    }
-    Surface* back = nullptr;
-};
+class BenchSceneTest : public StartedFixture {};
 
 TEST_F(BenchSceneTest, PicturesLandAtTheirPlaces)
 {

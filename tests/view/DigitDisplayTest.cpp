@@ -4,15 +4,12 @@
 #include "support/TervanFixture.h"
 
 namespace {
-class DigitDisplayTest : public TervanFixture {
+class DigitDisplayTest : public StartedFixture {
   protected:
     void SetUp() override
     {
-        TervanFixture::SetUp();
-        ScriptDraws({}, 0);
-        Start();
+        StartedFixture::SetUp();
         dlg->m_dcBack.SelectObject(&dlg->m_bmpBack);
-        back = dlg->m_bmpBack.GetSurface();
     }
 
     // The resource each of the four cells shows (0 when none matches), and
@@ -43,8 +40,6 @@ class DigitDisplayTest : public TervanFixture {
         return -1;
     }
     void Clear() { dlg->m_dcBack.FillSolidRect(0, 0, 600, 400, RGB(1, 2, 3)); }
-
-    Surface* back = nullptr;
 };
 
 constexpr int kBlank = 156, kMinus = 158, kE = 159, kR = 160;

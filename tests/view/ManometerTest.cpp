@@ -8,14 +8,11 @@ namespace {
 constexpr COLORREF kBench = RGB(215, 255, 215);
 constexpr COLORREF kMercury = RGB(173, 173, 173);
 
-class ManometerTest : public TervanFixture {
+class ManometerTest : public StartedFixture {
   protected:
     void SetUp() override
     {
-        TervanFixture::SetUp();
-        ScriptDraws({}, 0);
-        Start();
-        back = dlg->m_bmpBack.GetSurface();
+        StartedFixture::SetUp();
         dlg->DrawBench();
     }
     // A closed bottle behind a closed valve, so a difference shows.
@@ -34,7 +31,6 @@ class ManometerTest : public TervanFixture {
                 return y + 3;
         return -1;
     }
-    Surface* back = nullptr;
 };
 
 TEST_F(ManometerTest, QuantitiesTruncateTowardZero)
