@@ -1,5 +1,8 @@
 #include "app/TervanDlg.h"
 
+#include "app/AboutDlg.h"
+#include "platform/PaintDC.h"
+
 CTervanDlg::CTervanDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
     m_strGasTempC.Empty();
@@ -63,10 +66,60 @@ BOOL CTervanDlg::OnInitDialog()
     return TRUE;
 }
 
-void CTervanDlg::OnSysCommand(UINT, LPARAM) {}
-void CTervanDlg::OnPaint() {}
+void CTervanDlg::OnSysCommand(UINT nID, LPARAM)
+{
+    if ((nID & 0xFFF0) == kAboutCommand) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        // Move, minimise, close and the rest work as usual.
+        Default();
+    }
+}
+
+void CTervanDlg::OnPaint()
+{
+    if (IsIconic()) {
+        // Minimised: only the application's icon, centred.
+        CPaintDC dc(this);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+        const int cxIcon = GetSystemMetrics(SM_CXICON);
+        const int cyIcon = GetSystemMetrics(SM_CYICON);
+        CRect rect;
+        GetClientRect(&rect);
+        const int x = (rect.Width() - cxIcon + 1) / 2;
+        const int y = (rect.Height() - cyIcon + 1) / 2;
+        dc.DrawIcon(x, y, m_hIcon);
+        return;
+    }
+
+    Default();
+    // Each routine composes into the back buffer and copies all of it to the
+    // window, so later routines draw over the earlier ones' parts.
+    DrawBench();
+    DrawThermometer();
+    if (m_bSubmerged) {
+        DrawWaterBath();
+        if (m_strPage.IsEmpty()) {
+            // The side gauge ends with its own manometer; the second one
+            // completes the picture after a spill warning the first raised.
+            DrawSideGauge();
+            DrawManometer();
+            return;
+        }
+    }
+    DrawNotebook();
+    DrawManometer();
+}
+
+// The icon shown while the minimised window is dragged.
 HCURSOR CTervanDlg::OnQueryDragIcon()
 {
     return m_hIcon;
 }
-void CTervanDlg::OnInf() {}
+
+void CTervanDlg::OnInf()
+{
+    CAboutDlg dlgAbout;
+    dlgAbout.DoModal();
+}

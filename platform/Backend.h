@@ -39,6 +39,10 @@ class IBackend {
     virtual void SetCapture(CWnd& wnd) = 0;
     virtual void ReleaseCapture() = 0;
     virtual void SetIcon(CWnd& wnd, HICON icon, bool big) = 0;
+    // Draws icon resource `icon` at its standard size (32 x 32) on the
+    // window's client pixels with its top-left corner at (x, y); the pixels
+    // around the icon's shape stay as they are.
+    virtual void DrawIcon(CWnd& wnd, int x, int y, HICON icon) = 0;
     virtual void AppendSystemMenu(CWnd& wnd, UINT flags, UINT id, const CString& text) = 0;
 
     // Timers tick as WM_TIMER on the one thread, also while a modal dialog is

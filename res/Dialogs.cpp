@@ -45,7 +45,98 @@ const DialogTemplate kMainWindow = {
     },
 };
 
-const DialogTemplate* const kTemplates[] = {&kMainWindow};
+// The title dialog: the picture fills the whole dialog, "Entra" stands on it.
+const DialogTemplate kSplash = {
+    168,
+    "",
+    "MS Sans Serif",
+    8,
+    266,
+    165,
+    0,
+    {
+        {IDCANCEL, ControlClass::Button, "Cancel", 96, 14, 50, 14,
+         CS_HIDDEN | CS_DEFAULT | CS_TABSTOP},
+        {IDOK, ControlClass::Button, "Entra", 21, 116, 50, 14, CS_FLAT | CS_TRANSPARENT},
+        {IDC_STATIC, ControlClass::Static, "167", 0, 0, 0, 0, CS_BITMAP},
+    },
+};
+
+// The warning dialog: a stop sign on its post beside the message.
+const DialogTemplate kWarning = {
+    170,
+    "",
+    "MS Sans Serif",
+    8,
+    258,
+    134,
+    DS_THINBORDER,
+    {
+        {IDOK, ControlClass::Button, "OK", 201, 113, 50, 14, kFlatButton | CS_DEFAULT},
+        {IDCANCEL, ControlClass::Button, "Cancel", 7, 113, 50, 14, CS_HIDDEN | CS_TABSTOP},
+        {IDC_STATIC, ControlClass::Static, "169", 14, 11, 0, 0, CS_BITMAP | CS_TRANSPARENT},
+        {IDC_STATIC, ControlClass::Static, "", 7, 7, 61, 120, CS_WHITERECT},
+        {IDC_STATIC, ControlClass::Static, "", 34, 33, 6, 92, CS_GRAYRECT},
+        {IDC_STATIC, ControlClass::Button, "ATENCIÓ", 76, 7, 175, 100, CS_GROUPBOX},
+        {1005, ControlClass::Edit, "", 84, 24, 160, 76,
+         CS_MULTILINE | CS_READONLY | CS_WANTRETURN | CS_TABSTOP},
+    },
+};
+
+// The level dialog: the level read on the ruler, in centimetres.
+const DialogTemplate kLevel = {
+    173,
+    "",
+    "Comic Sans MS",
+    11,
+    137,
+    61,
+    DS_MODALFRAME,
+    {
+        {IDOK, ControlClass::Button, "OK", 87, 23, 35, 14, CS_DEFAULT | CS_TABSTOP},
+        {IDCANCEL, ControlClass::Button, "Cancela", 87, 38, 35, 14, CS_TABSTOP},
+        {1007, ControlClass::Edit, "", 25, 23, 40, 14, CS_BORDER | CS_AUTOHSCROLL | CS_TABSTOP},
+        {IDC_STATIC, ControlClass::Static, "Nivell del Mercuri a la branca dreta", 13, 11, 110, 8,
+         0},
+        {IDC_STATIC, ControlClass::Static, "cm", 69, 25, 9, 8, 0},
+    },
+};
+
+// The About box: the texts stand on a sunken white panel.
+const DialogTemplate kAbout = {
+    100,
+    "",
+    "MS Sans Serif",
+    8,
+    216,
+    233,
+    DS_MODALFRAME,
+    {
+        {IDC_STATIC, ControlClass::Static, "128", 8, 9, 0, 0, CS_ICON},
+        {IDC_STATIC, ControlClass::Static,
+         "Programació: equip de Tervan\nSeminari de Física i Química\nEscola Tervan de Ciències",
+         48, 9, 119, 27, CS_NOPREFIX},
+        {IDC_STATIC, ControlClass::Static, "© Tervan", 36, 211, 35, 13, 0},
+        {IDOK, ControlClass::Button, "Sortir", 103, 206, 32, 14, CS_DEFAULT | CS_TABSTOP},
+        {IDC_STATIC, ControlClass::Static, "", 7, 39, 23, 187, CS_BLACKRECT},
+        {1001, ControlClass::Edit, "", 37, 39, 172, 163,
+         CS_READONLY | CS_AUTOHSCROLL | CS_SUNKEN | CS_TABSTOP},
+        {IDC_STATIC, ControlClass::Static,
+         "Aquest programa permet executar virtualment les operacions bàsiques que s'han de fer "
+         "al laboratori en la pràctica\n\nOMBRINA: \nEstimació del zero absolut de temperatures",
+         52, 50, 151, 50, CS_TRANSPARENT},
+        {IDC_STATIC, ControlClass::Static,
+         "La pràctica s'ha preparat per al laboratori virtual de física del projecte Tervan, "
+         "pensat perquè qualsevol institut de secundària la pugui fer a l'aula.",
+         52, 109, 136, 50, CS_TRANSPARENT},
+        {IDC_STATIC, ControlClass::Static,
+         "Obteniu la guia d'operació del programa a l'adreça:", 52, 162, 135, 19, CS_TRANSPARENT},
+        {IDC_STATIC, ControlClass::Static, "https://tervan.example.org/guia", 52, 182, 135, 12,
+         CS_CENTER | CS_TRANSPARENT},
+    },
+};
+
+const DialogTemplate* const kTemplates[] = {&kMainWindow, &kSplash, &kWarning, &kLevel, &kAbout};
 } // namespace
 
 const DialogTemplate* FindDialogTemplate(UINT id)

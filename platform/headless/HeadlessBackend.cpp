@@ -201,13 +201,16 @@ INT_PTR HeadlessBackend::RunModal(CDialog& dlg)
     ++m_modalDepth;
     dlg.OnInitDialog();
     if (!window.ended) {
-        if (m_scripts.empty()) {
+        if (m_scripts.empty() && !defaultModal) {
             Fail("a modal dialog (template " + std::to_string(dlg.GetTemplateId()) +
                  ") opened with no scripted answer");
             dlg.EndDialog(IDCANCEL);
         } else {
-            ModalScript script = std::move(m_scripts.front());
-            m_scripts.pop_front();
+            ModalScript script = defaultModal;
+            if (!m_scripts.empty()) {
+                script = std::move(m_scripts.front());
+                m_scripts.pop_front();
+            }
             const int command = script(dlg);
             Window* still = Find(dlg);
             if (still && !still->ended)
@@ -348,6 +351,18 @@ HICON HeadlessBackend::Icon(CWnd& wnd, bool big)
 {
     Window* w = Find(wnd);
     return w ? (big ? w->bigIcon : w->smallIcon) : 0;
+}
+
+void HeadlessBackend::DrawIcon(CWnd& wnd, int x, int y, HICON icon)
+{
+    if (Window* w = Find(wnd))
+        w->iconDraws.push_back({x, y, icon});
+}
+
+std::vector<HeadlessBackend::IconDraw> HeadlessBackend::IconDraws(CWnd& wnd)
+{
+    Window* w = Find(wnd);
+    return w ? w->iconDraws : std::vector<IconDraw>{};
 }
 
 void HeadlessBackend::AppendSystemMenu(CWnd& wnd, UINT flags, UINT id, const CString& text)

@@ -56,6 +56,9 @@ class HeadlessBackend : public IBackend {
     // cancel) unless the dialog has already ended itself.
     using ModalScript = std::function<int(CDialog& dlg)>;
     void ExpectModal(ModalScript script);
+    // Answers a modal dialog that opens while no script is queued; without
+    // it such a dialog is a script failure.
+    ModalScript defaultModal;
     std::size_t PendingModalScripts() const { return m_scripts.size(); }
     int ModalDepth() const { return m_modalDepth; }
 
@@ -85,6 +88,14 @@ class HeadlessBackend : public IBackend {
     };
     std::vector<MenuItem> SystemMenu(CWnd& wnd);
     HICON Icon(CWnd& wnd, bool big);
+    // Icons drawn on a window's client area, in order (no pixels: the test
+    // backend has no icon artwork).
+    struct IconDraw {
+        int x;
+        int y;
+        HICON icon;
+    };
+    std::vector<IconDraw> IconDraws(CWnd& wnd);
 
     // Failures of the test script itself (an unanswered dialog, say); by
     // default they abort, tests usually turn them into test failures.
@@ -105,6 +116,7 @@ class HeadlessBackend : public IBackend {
     void SetCapture(CWnd& wnd) override { m_capture = &wnd; }
     void ReleaseCapture() override { m_capture = nullptr; }
     void SetIcon(CWnd& wnd, HICON icon, bool big) override;
+    void DrawIcon(CWnd& wnd, int x, int y, HICON icon) override;
     void AppendSystemMenu(CWnd& wnd, UINT flags, UINT id, const CString& text) override;
     void SetTimer(CWnd& wnd, UINT id, UINT elapseMs) override;
     void KillTimer(CWnd& wnd, UINT id) override;
@@ -131,6 +143,7 @@ class HeadlessBackend : public IBackend {
         HICON bigIcon = 0;
         HICON smallIcon = 0;
         std::vector<MenuItem> systemMenu;
+        std::vector<IconDraw> iconDraws;
     };
     struct Timer {
         CWnd* wnd;

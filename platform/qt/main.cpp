@@ -1,9 +1,23 @@
-// Entry point of the real program: until the window lands, it builds the
-// whole system and says so.
-#include <cstdio>
+// Entry point of the real program: the Qt application, the window backend,
+// then the application object takes over.
+#include <QApplication>
 
-int main()
+#include "platform/WinApp.h"
+#include "platform/qt/BenchAutostart.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtLook.h"
+
+int main(int argc, char* argv[])
 {
-    std::puts("Tervan is built; its window is not there yet.");
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tervan"));
+    QApplication::setApplicationVersion(QStringLiteral(TERVAN_VERSION));
+    // Desktops match the window to res/tervan.desktop by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tervan"));
+
+    QtBackend backend;
+    SetBackend(&backend);
+    QApplication::setWindowIcon(QtLook::AppIcon());
+    InstallBenchAutostart(backend);
+    return AfxWinMain();
 }

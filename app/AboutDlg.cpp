@@ -1,0 +1,3 @@
+#include "app/AboutDlg.h"
+
+CAboutDlg::CAboutDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

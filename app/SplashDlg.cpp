@@ -1,0 +1,3 @@
+#include "app/SplashDlg.h"
+
+CSplashDlg::CSplashDlg(CWnd* pParent) : CDialog(IDD, pParent) {}

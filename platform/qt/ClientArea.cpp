@@ -1,0 +1,101 @@
+#include "platform/qt/ClientArea.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Messages.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtLook.h"
+
+ClientArea::ClientArea(QtBackend& backend, CWnd& wnd, QSize size, QWidget* parent)
+    : QWidget(parent), m_backend(backend), m_wnd(wnd)
+{
+    // The window's pixels start as the dialog's face, as the classic dialog
+    // erases its background before anything is drawn.
+    const QRgb face = QtLook::Face().rgb() & 0xFFFFFFu;
+    m_pixels.Reset(size.width(), size.height(), face);
+    m_shown = m_pixels.pixels;
+    setFixedSize(size);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+QRect ClientArea::ChangedSinceShown()
+{
+    const int w = m_pixels.width;
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(Pixel);
+    int top = -1, bottom = -1, left = w, right = -1;
+    for (int y = 0; y < m_pixels.height; ++y) {
+        const Pixel* now = m_pixels.Row(y);
+        Pixel* shown = m_shown.data() + static_cast<std::size_t>(y) * w;
+        if (std::memcmp(now, shown, rowBytes) == 0)
+            continue;
+        int l = 0;
+        while (now[l] == shown[l])
+            ++l;
+        int r = w - 1;
+        while (now[r] == shown[r])
+            --r;
+        left = std::min(left, l);
+        right = std::max(right, r);
+        if (top < 0)
+            top = y;
+        bottom = y;
+        std::memcpy(shown + l, now + l, static_cast<std::size_t>(r - l + 1) * sizeof(Pixel));
+    }
+    if (top < 0)
+        return QRect();
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void ClientArea::ShowChanges(bool now)
+{
+    // Only what changed goes to the screen: most ticks change a few pixels of
+    // the manometer, or none.
+    const QRect changed = ChangedSinceShown();
+    if (changed.isEmpty())
+        return;
+    if (now && isVisible())
+        repaint(changed);
+    else
+        update(changed);
+}
+
+void ClientArea::paintEvent(QPaintEvent* event)
+{
+    const QImage image(reinterpret_cast<const uchar*>(m_pixels.pixels.data()), m_pixels.width,
+                       m_pixels.height, m_pixels.width * static_cast<int>(sizeof(Pixel)),
+                       QImage::Format_RGB32);
+    QPainter p(this);
+    for (const QRect& r : event->region())
+        p.drawImage(r.topLeft(), image, r);
+    ++m_nPaints;
+    m_backend.ClientPainted(m_wnd);
+}
+
+void ClientArea::SendMouse(unsigned message, QMouseEvent* event, bool leftDown)
+{
+    const QPoint at = event->position().toPoint();
+    m_backend.Input(m_wnd, MSG{message, static_cast<WPARAM>(leftDown ? MK_LBUTTON : 0),
+                               MAKELPARAM(at.x(), at.y())});
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        SendMouse(WM_LBUTTONDOWN, event, true);
+}
+
+void ClientArea::mouseMoveEvent(QMouseEvent* event)
+{
+    SendMouse(WM_MOUSEMOVE, event, (event->buttons() & Qt::LeftButton) != 0);
+}
+
+void ClientArea::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        SendMouse(WM_LBUTTONUP, event, false);
+}

@@ -1,0 +1,204 @@
+#include "platform/qt/DialogWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include "platform/Dialog.h"
+#include "platform/qt/ClassicButton.h"
+#include "platform/qt/ClientArea.h"
+#include "platform/qt/EditControl.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtLook.h"
+
+namespace {
+Qt::WindowFlags FlagsFor(const DialogTemplate* t, bool owned)
+{
+    const DWORD style = t ? t->style : DS_CAPTION | DS_SYSMENU;
+    if (!(style & DS_CAPTION))
+        return Qt::Dialog | Qt::FramelessWindowHint;
+    // A caption with the close button and, when asked, the minimise box; no
+    // maximise box, and the size is fixed.
+    Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    if (style & DS_SYSMENU)
+        flags |= Qt::WindowSystemMenuHint;
+    if (style & DS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+} // namespace
+
+DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplate* tpl,
+                           QWidget* owner)
+    : QWidget(owner, FlagsFor(tpl, owner != nullptr)), m_backend(backend), m_dlg(dlg),
+      m_pTemplate(tpl)
+{
+    QSize client(800, 500);
+    if (tpl) {
+        client = QSize(DluToPixelsX(*tpl, tpl->cx), DluToPixelsY(*tpl, tpl->cy));
+        setFont(QtLook::TemplateFont(*tpl));
+        setWindowTitle(QString::fromUtf8(tpl->caption));
+        if (!(tpl->style & DS_CAPTION)) {
+            // Without a caption the window system draws no frame: we do.
+            if (tpl->style & DS_MODALFRAME)
+                m_nFrame = 3;
+            else if (tpl->style & DS_THINBORDER) {
+                m_nFrame = 1;
+                m_bThinBorder = true;
+            }
+        }
+    }
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    m_pClient = new ClientArea(backend, dlg, client, this);
+    m_pClient->move(m_nFrame, m_nFrame);
+    setFixedSize(client.width() + 2 * m_nFrame, client.height() + 2 * m_nFrame);
+    BuildControls();
+}
+
+UINT DialogWindow::TemplateId() const
+{
+    return m_dlg.GetTemplateId();
+}
+
+void DialogWindow::ShowCentred()
+{
+    const QWidget* owner = parentWidget();
+    QRect area = owner && owner->isVisible() ? owner->frameGeometry() : QRect();
+    if (area.isEmpty())
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            area = screen->availableGeometry();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
+    winId(); // the native window exists from here on: watch its exposure
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+    show();
+    activateWindow();
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        // Each time the window comes onto the screen (shown, restored) its
+        // paint handler redraws it; an expose of a window already showing
+        // only repaints the last pixels.
+        const bool exposed = windowHandle()->isExposed();
+        if (exposed && !m_bExposed)
+            m_backend.PostPaint(m_dlg);
+        m_bExposed = exposed;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DialogWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        if ((change->oldState() & Qt::WindowMinimized) && !isMinimized())
+            m_backend.PostPaint(m_dlg);
+    }
+    QWidget::changeEvent(event);
+}
+
+void DialogWindow::Command(int id)
+{
+    m_backend.Input(m_dlg, MSG{WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED), 0});
+}
+
+int DialogWindow::ReturnCommand() const
+{
+    const QWidget* focus = focusWidget();
+    int defaultId = IDOK;
+    for (const Item& item : m_items) {
+        const bool isButton = dynamic_cast<ClassicButton*>(item.widget) != nullptr;
+        if (isButton && item.widget == focus)
+            return item.tpl->id;
+        if (auto* edit = dynamic_cast<EditControl*>(item.widget);
+            edit && edit->FocusTarget() == focus && edit->WantsReturn())
+            return 0; // the edit keeps its Return
+        if (isButton && (item.tpl->style & CS_DEFAULT))
+            defaultId = item.widget->isEnabled() ? item.tpl->id : 0;
+    }
+    return defaultId;
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Command(IDCANCEL);
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (const int id = ReturnCommand())
+            Command(id);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event)
+{
+    // The close button is the window's close command; the dialog decides.
+    event->ignore();
+    m_backend.Input(m_dlg, MSG{WM_SYSCOMMAND, SC_CLOSE, 0});
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_menu.empty()) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    const QPoint at = event->globalPos();
+    m_backend.InputAction(m_dlg, [this, at] { ShowMenu(at); });
+}
+
+void DialogWindow::ShowMenu(QPoint globalPos)
+{
+    // Where the window system has no menu of the window's own to extend, its
+    // items come up here; a leading separator has nothing to separate.
+    QMenu menu(this);
+    for (const MenuItem& item : m_menu) {
+        if (item.flags & MF_SEPARATOR) {
+            if (!menu.isEmpty())
+                menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(item.text);
+        action->setData(item.id);
+    }
+    if (QAction* chosen = menu.exec(globalPos))
+        m_backend.Input(m_dlg, MSG{WM_SYSCOMMAND, chosen->data().toUInt(), 0});
+}
+
+void DialogWindow::paintEvent(QPaintEvent*)
+{
+    if (m_nFrame == 0)
+        return;
+    QPainter p(this);
+    const QRect r = rect();
+    if (m_bThinBorder) {
+        p.setPen(QtLook::DarkShadow());
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        return;
+    }
+    // The raised double edge of a dialog frame, then the face.
+    auto edge = [&](QRect e, QColor topLeft, QColor bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(e.left(), e.top(), e.right() - 1, e.top());
+        p.drawLine(e.left(), e.top(), e.left(), e.bottom() - 1);
+        p.setPen(bottomRight);
+        p.drawLine(e.left(), e.bottom(), e.right(), e.bottom());
+        p.drawLine(e.right(), e.top(), e.right(), e.bottom());
+    };
+    edge(r, QtLook::Light(), QtLook::DarkShadow());
+    edge(r.adjusted(1, 1, -1, -1), QtLook::Highlight(), QtLook::Shadow());
+}

@@ -1,0 +1,74 @@
+// The window of one dialog, built from its template: the frame the template
+// asks for, the client area with the window's pixels, and the controls in
+// template order (which is also the tab order). Keys, the close button and
+// the context menu become the dialog's messages.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "platform/DialogTemplate.h"
+#include "platform/Messages.h"
+
+class CDialog;
+class ClientArea;
+class QtBackend;
+
+class DialogWindow : public QWidget {
+  public:
+    DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplate* tpl, QWidget* owner);
+
+    CDialog& Dialog() { return m_dlg; }
+    UINT TemplateId() const;
+    ClientArea& Client() { return *m_pClient; }
+
+    // Controls by ID; null when the template has none with that ID.
+    QWidget* Control(int id) const;
+    QString ControlText(int id) const;
+    void SetControlText(int id, const QString& text);
+    // The controls of the template, in template order.
+    struct Item {
+        const ControlTemplate* tpl;
+        QWidget* widget;
+    };
+    const std::vector<Item>& Items() const { return m_items; }
+
+    // Places the window (centred on its owner, or on the screen) and shows it.
+    void ShowCentred();
+    // Gives the focus to the first visible, enabled control with a tab stop.
+    void FocusFirstTabStop();
+
+    struct MenuItem {
+        UINT flags;
+        UINT id;
+        QString text;
+    };
+    void AppendMenuItem(const MenuItem& item) { m_menu.push_back(item); }
+    const std::vector<MenuItem>& MenuItems() const { return m_menu; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void BuildControls();
+    QWidget* MakeControl(const ControlTemplate& c);
+    void Command(int id);
+    // The command Return gives: the focused button's, else the default one's.
+    int ReturnCommand() const;
+    void ShowMenu(QPoint globalPos);
+
+    QtBackend& m_backend;
+    CDialog& m_dlg;
+    const DialogTemplate* m_pTemplate;
+    int m_nFrame = 0; // width of the frame drawn round a window without caption
+    bool m_bThinBorder = false;
+    bool m_bExposed = false;
+    ClientArea* m_pClient = nullptr;
+    std::vector<Item> m_items;
+    std::vector<MenuItem> m_menu;
+};

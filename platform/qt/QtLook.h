@@ -1,0 +1,51 @@
+// How the program's windows look on Qt: the classic grey dialog colours, the
+// fonts that stand in for the faces the templates ask for, and the program's
+// pictures (bitmap resources and the application icon) as Qt images.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QPalette>
+
+#include "platform/DialogTemplate.h"
+
+namespace QtLook {
+// The 3-D colours of dialogs and buttons.
+inline QColor Face()
+{
+    return QColor(192, 192, 192);
+}
+inline QColor Light()
+{
+    return QColor(223, 223, 223);
+}
+inline QColor Highlight()
+{
+    return QColor(255, 255, 255);
+}
+inline QColor Shadow()
+{
+    return QColor(128, 128, 128);
+}
+inline QColor DarkShadow()
+{
+    return QColor(0, 0, 0);
+}
+
+QPalette ClassicPalette();
+
+// The installed family that stands in for `face`.
+QString FamilyFor(const char* face);
+// The template's font, sized in pixels as the classic platform sizes it at
+// 96 dpi, whatever the screen's resolution.
+QFont TemplateFont(const DialogTemplate& t);
+// The font of message boxes and menus: the dialogs' "MS Sans Serif" 8.
+QFont DialogFont();
+
+// Bitmap resource `id` as an image; a null image when the program lacks it.
+QImage BitmapImage(unsigned id);
+// The application icon (resource 128) in its 32 and 16 pixel sizes.
+QIcon AppIcon();
+} // namespace QtLook

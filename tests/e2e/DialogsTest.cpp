@@ -1,0 +1,134 @@
+// The auxiliary dialogs on the real backend: the level dialog's answers, the
+// warning's wrapped text, and the About box from "Inf" and from the menu
+// that stands in for the window's system menu. The main window ends by
+// "Sortir", Escape and its close button.
+#include <QAbstractButton>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "E2eFixture.h"
+#include "ProbeDlg.h"
+#include "app/LevelDlg.h"
+#include "app/TervanDlg.h"
+#include "app/WarningDlg.h"
+
+TEST_F(E2eTest, LevelDialogAnswersReturnEscapeAndTypedText)
+{
+    CLevelDlg immediate;
+    OnNextModal([](CDialog&, DialogWindow& window) {
+        EXPECT_EQ(window.focusWidget(), window.Control(IDOK)); // not the edit
+        Key(window, Qt::Key_Return);
+    });
+    EXPECT_EQ(immediate.DoModal(), IDOK);
+    EXPECT_EQ(immediate.m_strLevel, "");
+
+    CLevelDlg escaped;
+    OnNextModal([](CDialog&, DialogWindow& window) { Key(window, Qt::Key_Escape); });
+    EXPECT_EQ(escaped.DoModal(), IDCANCEL);
+
+    CLevelDlg typed;
+    OnNextModal([](CDialog&, DialogWindow& window) {
+        QWidget* edit = window.Control(1007)->focusProxy();
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClicks(edit, QStringLiteral("12,5"));
+        Click(window, IDOK);
+    });
+    EXPECT_EQ(typed.DoModal(), IDOK);
+    EXPECT_EQ(typed.m_strLevel, "12,5");
+
+    CLevelDlg cancelled;
+    OnNextModal([](CDialog&, DialogWindow& window) {
+        QTest::keyClicks(window.Control(1007)->focusProxy(), QStringLiteral("7"));
+        Click(window, IDCANCEL); // "Cancela"
+    });
+    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+    EXPECT_EQ(cancelled.m_strLevel, "");
+}
+
+TEST_F(E2eTest, WarningWrapsItsMessageAndReturnClosesIt)
+{
+    CWarningDlg warning;
+    warning.m_strMessage = "El tub dret s'ha de moure per amunt. En el laboratori, el mercuri "
+                           "estaria a punt de vessar i això és perillós.";
+    OnNextModal([&](CDialog&, DialogWindow& window) {
+        EXPECT_EQ(window.ControlText(1005).toStdString(), warning.m_strMessage.str());
+        auto* text = window.Control(1005)->findChild<QPlainTextEdit*>();
+        ASSERT_NE(text, nullptr);
+        // One paragraph, wrapped at word boundaries onto several lines.
+        EXPECT_EQ(text->document()->blockCount(), 1);
+        EXPECT_GT(text->document()->firstBlock().layout()->lineCount(), 1);
+        EXPECT_FALSE(window.Control(IDCANCEL)->isVisibleTo(&window));
+        Key(window, Qt::Key_Return);
+    });
+    EXPECT_EQ(warning.DoModal(), IDOK);
+}
+
+TEST_F(E2eTest, InfAndTheWindowMenuOpenTheAboutBox)
+{
+    CTervanDlg dlg;
+    AfxGetApp()->m_pMainWnd = &dlg;
+    int abouts = 0;
+    auto about = [&](CDialog& box, DialogWindow& window) {
+        ++abouts;
+        EXPECT_EQ(box.GetTemplateId(), 100u);
+        EXPECT_EQ(window.focusWidget(), window.Control(IDOK)); // "Sortir"
+        Key(window, abouts == 1 ? Qt::Key_Return : Qt::Key_Escape);
+    };
+    OnNextModal([&](CDialog&, DialogWindow& window) {
+        Click(window, 1004); // "Inf"
+        EXPECT_EQ(abouts, 1);
+
+        QTimer::singleShot(0, &window, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            ASSERT_EQ(menu->actions().size(), 1);
+            EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Acerca de Tervan"));
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(300, 300),
+                                  window.Client().mapToGlobal(QPoint(300, 300)));
+        QApplication::sendEvent(&window.Client(), &request);
+        EXPECT_EQ(abouts, 2);
+        Click(window, IDOK); // "Sortir"
+    });
+    OnNextModal(about);
+    OnNextModal(about);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+}
+
+TEST_F(E2eTest, EscapeAndTheCloseButtonEndTheMainWindow)
+{
+    CTervanDlg escaped;
+    AfxGetApp()->m_pMainWnd = &escaped;
+    OnNextModal([](CDialog&, DialogWindow& window) { Key(window, Qt::Key_Escape); });
+    EXPECT_EQ(escaped.DoModal(), IDCANCEL);
+    EXPECT_FALSE(escaped.IsWindow());
+
+    CTervanDlg closed;
+    AfxGetApp()->m_pMainWnd = &closed;
+    OnNextModal([](CDialog&, DialogWindow& window) { window.close(); });
+    EXPECT_EQ(closed.DoModal(), IDCANCEL);
+}
+
+TEST_F(E2eTest, MessageBoxesCarryTheAppNameAndOneOkButton)
+{
+    CProbeDlg probe;
+    OnNextModal([&](CDialog&, DialogWindow& window) {
+        QTimer::singleShot(0, &window, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Tervan"));
+            EXPECT_EQ(box->text(), QStringLiteral("error 1001"));
+            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+            ASSERT_EQ(box->buttons().size(), 1);
+            QTest::mouseClick(box->buttons()[0], Qt::LeftButton);
+        });
+        EXPECT_EQ(probe.MessageBox("error 1001"), IDOK);
+        Key(window, Qt::Key_Escape);
+    });
+    probe.DoModal();
+}
