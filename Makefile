@@ -2,7 +2,7 @@
 # `make test` first install the Debian packages that are missing.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON -DTERVAN_BUILD_QT=ON -DTERVAN_BUILD_TESTS=ON
 
 .PHONY: all deps configure build run test bench artwork clean
 

@@ -102,7 +102,7 @@ TEST(TextTest, AxisLabelsLandInsideTheirCells)
     Page right(480, 320, kLabel);
     ASSERT_TRUE(right.Write(440, 272, "19.6", TA_RIGHT | TA_BASELINE));
     const Ink r = InkOf(right.dc());
-    EXPECT_LE(r.right, 440);  // antialiasing may touch the reference column
+    EXPECT_LE(r.right, 440); // antialiasing may touch the reference column
     EXPECT_GE(r.right, 437);
     EXPECT_EQ(InkOf(right.dc(), 128).bottom, 271); // the digits stand on the baseline
     EXPECT_GE(r.top, 272 - MetricsOf(kLabel).ascent);
