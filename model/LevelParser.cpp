@@ -5,6 +5,8 @@
 #include <string>
 
 namespace {
+constexpr double kMaxLevel = 1e6;
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -57,7 +59,9 @@ bool ParseLevel(const CString& text, double& cm)
     double value = 0.0;
     const auto [end, ec] = std::from_chars(first, number.c_str() + number.size(), value);
     (void)end;
-    if (ec != std::errc() || !std::isfinite(value))
+    // A ruler reading is a few tens of centimetres; a number far beyond any
+    // ruler would only turn the graph's pressures into infinities.
+    if (ec != std::errc() || !std::isfinite(value) || std::fabs(value) > kMaxLevel)
         return false;
     cm = value;
     return true;

@@ -5,8 +5,9 @@
 
 #include "platform/CString.h"
 
-// True and `cm` set when the text starts (after blanks) with a finite number;
-// false when it holds none ("", "abc", "nan", "inf", "1e999").
+// True and `cm` set when the text starts (after blanks) with a finite number
+// no larger than a million centimetres; false when it holds none ("", "abc",
+// "nan", "inf", "1e999", "1e308").
 bool ParseLevel(const CString& text, double& cm);
 
 // The leading number of `text`, or 0 when it holds none.

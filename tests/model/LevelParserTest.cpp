@@ -21,19 +21,9 @@ TEST(LevelParserTest, ReadsTheLeadingNumberWithPointOrComma)
 
 TEST(LevelParserTest, TextWithoutAFiniteNumberIsRefused)
 {
-    const char* bad[] = {"",
-                         "   ",
-                         "abc",
-                         "nan",
-                         "inf",
-                         "-inf",
-                         "1e999",
-                         "-1e999",
-                         "\x01\x02",
-                         ".",
-                         "-",
-                         "\xc3\x28",
-                         "\xd9\xa1\xd9\xa2"};
+    const char* bad[] = {"",         "   ",   "abc",    "nan",      "inf",
+                         "-inf",     "1e999", "-1e999", "1e308",    "-2e6",
+                         "\x01\x02", ".",     "-",      "\xc3\x28", "\xd9\xa1\xd9\xa2"};
     for (const char* text : bad) {
         double cm = 99.0;
         EXPECT_FALSE(ParseLevel(text, cm)) << text;
