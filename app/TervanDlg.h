@@ -3,9 +3,6 @@
 // each subsystem's folder defines its own group of members.
 #pragma once
 
-#include <set>
-#include <string>
-
 #include "model/ExperimentState.h"
 #include "platform/Framework.h"
 #include "view/DigitDisplay.h"
@@ -107,9 +104,10 @@ class CTervanDlg : public CDialog, public ExperimentState {
     HICON m_hIcon;
 
   private:
-    // Codes whose message box is open now: the timers keep running behind a
-    // box, and a failure that repeats on every tick must not stack boxes.
-    std::set<std::string> m_openErrors;
+    // A drawing failure's message box is open now: the timers keep running
+    // behind it, and a failure that repeats on every tick must not stack
+    // boxes.
+    bool m_bErrorBoxOpen = false;
 
     DECLARE_MESSAGE_MAP()
 };

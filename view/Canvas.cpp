@@ -41,8 +41,13 @@ void CTervanDlg::CopyBackBufferToWindow()
 
 void CTervanDlg::ReportError(const char* code)
 {
-    if (!m_openErrors.insert(code).second)
-        return; // this code's box is already open behind the ticks
+    // One box at a time. The timers keep running behind an open box, and a
+    // failure that lasts (no pens left, say) hits several codes on every
+    // tick: a box for each code not yet open would nest on the last one,
+    // each letting more ticks through, by the hundred thousand.
+    if (m_bErrorBoxOpen)
+        return;
+    m_bErrorBoxOpen = true;
     MessageBox(code);
-    m_openErrors.erase(code);
+    m_bErrorBoxOpen = false;
 }
