@@ -20,8 +20,16 @@ build: configure
 run: deps build
 	@bash scripts/run.sh $(BUILD)
 
+# Every test in $(BUILD); then the core and its headless tests once more in
+# $(BUILD)-asan, with AddressSanitizer (leaks too) and UndefinedBehaviorSanitizer.
 test: deps build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON \
+		-DTERVAN_BUILD_QT=OFF -DTERVAN_BUILD_TESTS=ON -DTERVAN_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD)-asan -j $(JOBS)
+	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1:abort_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 bench: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DTERVAN_BUILD_BENCH=ON >/dev/null
@@ -34,4 +42,4 @@ artwork:
 	@build-tools/tools/artwork/tervan-artwork res docs
 
 clean:
-	@rm -rf $(BUILD) build-tools
+	@rm -rf $(BUILD) $(BUILD)-asan build-tools
