@@ -3,6 +3,8 @@
 // work (a handler held in Sleep) wait until it is over.
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/Wnd.h"
 #include "platform/qt/DialogWindow.h"
@@ -83,9 +85,16 @@ void QtBackend::DeliverHeld()
     }
 }
 
+UINT QtBackend::Scaled(UINT ms) const
+{
+    if (m_dTimeScale == 1.0 || ms == 0)
+        return ms;
+    return static_cast<UINT>(std::max(1.0, std::round(ms * m_dTimeScale)));
+}
+
 void QtBackend::SetTimer(CWnd& wnd, UINT id, UINT elapseMs)
 {
-    m_timers.Set(wnd, id, elapseMs);
+    m_timers.Set(wnd, id, Scaled(elapseMs));
 }
 
 void QtBackend::KillTimer(CWnd& wnd, UINT id)
@@ -100,7 +109,7 @@ void QtBackend::Sleep(UINT ms)
     ++m_nSleepDepth;
     m_bSleptInHandler = true;
     QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(Scaled(ms)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     --m_nSleepDepth;
 }

@@ -1,0 +1,269 @@
+// A student at the bench window: runs the program from its title dialog,
+// clicks the procedure buttons, turns the valve and drags the right branch
+// with the mouse, types levels into the level dialog, and reads what the
+// window shows: the mercury surfaces in its pixels, the ruler, the notebook's
+// text. A dialog that shows up without an answer queued for it fails the test
+// and is closed, so a surprise never hangs the run.
+#pragma once
+
+#include <QDir>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "E2eFixture.h"
+#include "app/TervanDlg.h"
+#include "platform/TextRenderer.h"
+#include "view/DrawBitmap.h"
+#include "view/ManometerGeometry.h"
+
+namespace Bench {
+constexpr int kOrigin = 21; // the back buffer's (0, 0) in client pixels
+constexpr Pixel kMercury = 0xADADAD;
+constexpr Pixel kBench = 0xD7FFD7;
+constexpr Pixel kRulerBlue = 0x0080C0;
+// Columns two pixels left of each 7-px mercury line's centre (x 260 and
+// 358): plain mercury there, since the 2-px highlight covers only the line's
+// own column and the next. The pen's round end reaches 3 rows above the
+// surface's row in these columns.
+constexpr int kLeftColumn = 258;
+constexpr int kRightColumn = 356;
+constexpr int kCapRows = 3;
+constexpr int kBranchX = 371; // client x of the right branch's grab strip
+
+// The pixel of the back buffer's (x, y) as the window shows it.
+inline Pixel Shown(DialogWindow& window, int x, int y)
+{
+    return window.Client().Pixels().At(kOrigin + x, kOrigin + y) & 0xFFFFFFu;
+}
+
+// Back-buffer row of the first mercury pixel at or below `fromRow` in
+// `column`; -1 when the column shows no mercury.
+inline int MercuryTop(DialogWindow& window, int column, int fromRow)
+{
+    for (int y = std::max(fromRow, 0); y < 400; ++y)
+        if (Shown(window, column, y) == kMercury)
+            return y;
+    return -1;
+}
+inline int LeftTop(DialogWindow& window)
+{
+    return MercuryTop(window, kLeftColumn, 164); // the left branch starts below the valve
+}
+inline int RightTop(DialogWindow& window)
+{
+    return MercuryTop(window, kRightColumn, 0);
+}
+
+// What a student writes for a surface seen at `row`: the ruler shows
+// `rulerTop` at row 0 and falls one centimetre every 24 rows; read to a
+// millimetre and written with a decimal comma.
+inline std::string LevelText(int rulerTop, int row)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", rulerTop - row / 24.0);
+    std::string level = text;
+    level[level.find('.')] = ',';
+    return level;
+}
+
+// A font as the program asks for one, with the colour its text is drawn in.
+struct TextLook {
+    int height;
+    int width;
+    bool italic;
+    const char* face;
+    COLORREF ink;
+};
+constexpr TextLook kRulerNumbers{10, 5, false, "Comic Sans Serif", RGB(0, 0, 0)};
+constexpr TextLook kNotebookTable{17, 8, true, "Comic Sans MS", RGB(51, 0, 153)};
+constexpr TextLook kNotebookGraph{11, 6, true, "Comic Sans Serif", RGB(51, 0, 153)};
+
+// Draws `text` at (x, y) on a copy of `background` (600 x 400, back-buffer
+// pixels), as a transparent text in `look`, and counts the pixels of the
+// text's cell box, cut at column `right`, where the window shows otherwise.
+// Italic glyphs lean past their advance, so the box takes a margin.
+inline int TextMismatch(DialogWindow& window, const Surface& background, const TextLook& look,
+                        int x, int y, const CString& text, int right = 600)
+{
+    CDC dc;
+    CBitmap bitmap;
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.CreateCompatibleBitmap(nullptr, 600, 400);
+    bitmap.GetSurface()->pixels = background.pixels;
+    dc.SelectObject(&bitmap);
+    CFont font;
+    font.CreateFont(look.height, look.width, 0, 0, FW_DONTCARE, look.italic, FALSE, FALSE,
+                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, look.face);
+    dc.SelectObject(&font);
+    dc.SetTextColor(look.ink);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(x, y, text);
+    FontMetrics metrics;
+    if (!TextRenderer::GetFontMetrics(dc.GetFontRequest(), &metrics))
+        return -1;
+    const int width = TextRenderer::MeasureText(dc.GetFontRequest(), text.str());
+    const int left = std::max(x - 2, 0), stop = std::min(x + width + 4, right);
+    const Surface& expected = *bitmap.GetSurface();
+    int mismatches = 0;
+    for (int row = y; row < std::min(y + metrics.Height(), 400); ++row)
+        for (int column = left; column < stop; ++column)
+            if (expected.At(column, row) != Shown(window, column, row))
+                ++mismatches;
+    return mismatches;
+}
+
+// The empty notebook page in its place on an otherwise blank buffer.
+inline Surface PageBackground()
+{
+    CDC dc;
+    CBitmap bitmap;
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.CreateCompatibleBitmap(nullptr, 600, 400);
+    dc.SelectObject(&bitmap);
+    DrawBitmap(&dc, 387, 50, 212, 299, 171);
+    return *bitmap.GetSurface();
+}
+
+// Pixels of the window's drawing area that differ from the back buffer.
+inline int WindowMismatch(DialogWindow& window, CTervanDlg& dlg)
+{
+    const Surface& back = *dlg.m_bmpBack.GetSurface();
+    int mismatches = 0;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 600; ++x)
+            if (back.At(x, y) != Shown(window, x, y))
+                ++mismatches;
+    return mismatches;
+}
+
+// Keeps a picture of the window for a person to look at.
+inline void SavePicture(DialogWindow& window, const char* name)
+{
+    QDir().mkpath(QStringLiteral("artefacts"));
+    window.grab().save(QStringLiteral("artefacts/") + QString::fromUtf8(name));
+}
+} // namespace Bench
+
+class BenchStudent : public E2eTest {
+  protected:
+    using Body = std::function<void(CTervanDlg&, DialogWindow&)>;
+
+    void SetUp() override
+    {
+        E2eTest::SetUp();
+        backend->onModalShown = [this](CDialog& dlg, DialogWindow& window) {
+            if (scripts.empty()) {
+                ++unexpectedDialogs;
+                ADD_FAILURE() << "dialog " << dlg.GetTemplateId() << " showed unasked: \""
+                              << window.ControlText(1005).toStdString() << "\"";
+                QTimer::singleShot(0, &window, [&window] { Key(window, Qt::Key_Escape); });
+                return;
+            }
+            Script script = std::move(scripts.front());
+            scripts.pop_front();
+            QTimer::singleShot(0, &window, [script, &dlg, &window] { script(dlg, window); });
+        };
+    }
+
+    // Runs the program: "Entra" on the title dialog, then `body` on the main
+    // window once its first frame is painted, then "Sortir".
+    void RunProgram(const Body& body)
+    {
+        OnNextModal([](CDialog& dlg, DialogWindow& window) {
+            EXPECT_EQ(dlg.GetTemplateId(), 168u);
+            Click(window, IDOK);
+        });
+        OnNextModal([&body](CDialog& dlg, DialogWindow& window) {
+            auto& main = static_cast<CTervanDlg&>(dlg);
+            EXPECT_TRUE(WaitUntil([&] { return Bench::Shown(window, 300, 20) == Bench::kBench; }));
+            body(main, window);
+            Click(window, IDOK);
+        });
+        EXPECT_EQ(AfxGetApp()->InitInstance(), FALSE);
+    }
+
+    // Queues the level dialog's answer: the text typed into its edit, then
+    // Return or a click on OK.
+    void AnswerLevel(const std::string& level, bool byReturn)
+    {
+        OnNextModal([level, byReturn](CDialog& dlg, DialogWindow& window) {
+            EXPECT_EQ(dlg.GetTemplateId(), 173u);
+            QWidget* edit = window.Control(1007)->focusProxy();
+            QTest::mouseClick(edit, Qt::LeftButton);
+            QTest::keyClicks(edit, QString::fromStdString(level));
+            if (byReturn)
+                Key(window, Qt::Key_Return);
+            else
+                Click(window, IDOK);
+        });
+    }
+
+    // Queues the answer to a warning, checking its text first.
+    void AnswerWarning(const char* expected)
+    {
+        OnNextModal([text = std::string(expected)](CDialog& dlg, DialogWindow& window) {
+            EXPECT_EQ(dlg.GetTemplateId(), 170u);
+            EXPECT_EQ(window.ControlText(1005).toStdString(), text);
+            Key(window, Qt::Key_Return);
+        });
+    }
+
+    static void ClickClient(DialogWindow& window, int x, int y)
+    {
+        QTest::mouseClick(&window.Client(), Qt::LeftButton, {}, QPoint(x, y));
+    }
+
+    // Grabs the right branch at client row `from` and moves the pointer by
+    // `dy` in steps of at most 8 pixels, then lets go.
+    static void DragBranch(DialogWindow& window, int from, int dy)
+    {
+        ClientArea& client = window.Client();
+        QTest::mousePress(&client, Qt::LeftButton, {}, QPoint(Bench::kBranchX, from));
+        int y = from;
+        while (y != from + dy) {
+            const int step = std::max(-8, std::min(8, from + dy - y));
+            y += step;
+            QTest::mouseMove(&client, QPoint(Bench::kBranchX, y));
+        }
+        QTest::mouseRelease(&client, Qt::LeftButton, {}, QPoint(Bench::kBranchX, y));
+    }
+
+    // Drags the right branch until the left surface, as the window shows it,
+    // is back on row `target`. Two pixels of branch move the common level one
+    // row, except around the branch's row 60, where the halving truncates.
+    static bool Relevel(DialogWindow& window, int target)
+    {
+        for (int tries = 0; tries < 12; ++tries) {
+            const int top = Bench::LeftTop(window);
+            if (top == target)
+                return true;
+            if (top < 0)
+                return false; // no mercury in sight: nothing to aim at
+            int dy = 2 * (target - top);
+            if (tries >= 6)
+                dy = target > top ? 1 : -1; // creep over a plateau
+            DragBranch(window, 240, dy);
+        }
+        return Bench::LeftTop(window) == target;
+    }
+
+    // The gas temperature the window shows in its edit, in degrees Celsius.
+    static double ShownGasTemp(DialogWindow& window)
+    {
+        return window.ControlText(1006).trimmed().toDouble();
+    }
+
+    // Lets the gas follow the water until the window shows it within `gap`
+    // degrees of the water, or `maxMs` have passed; the gap left, in degrees.
+    static double WaitForGas(CTervanDlg& dlg, DialogWindow& window, double gap, int maxMs)
+    {
+        WaitUntil([&] { return std::fabs(ShownGasTemp(window) - dlg.m_dWaterTemp) <= gap; }, maxMs);
+        return dlg.m_dWaterTemp - dlg.m_dGasTemp;
+    }
+
+    int unexpectedDialogs = 0;
+};
