@@ -52,7 +52,9 @@ template <typename Plot> i64 WalkLine(const Surface& s, int x0, int y0, int x1, 
     last = std::min<i64>(last, dM - 1);
     for (i64 i = first; i <= last; ++i) {
         const i64 major = majorStart + majorStep * i;
-        const i64 minor = minorStart + minorStep * ((2 * i * dm + dM - 1) / (2 * dM));
+        // Level lines (the water's hundred dotted ones) skip the division.
+        const i64 minor =
+            dm == 0 ? minorStart : minorStart + minorStep * ((2 * i * dm + dM - 1) / (2 * dM));
         const i64 x = xMajor ? major : minor;
         const i64 y = xMajor ? minor : major;
         if (x >= 0 && y >= 0 && x < s.width && y < s.height)
@@ -246,6 +248,26 @@ int Surface::DrawDottedLine(int x0, int y0, int x1, int y1, Pixel color, const P
                             int phase)
 {
     const i64 start = ((phase % kDotPeriod) + kDotPeriod) % kDotPeriod;
+    if (y0 == y1 && y0 >= 0 && y0 < height) {
+        // A level line (the water's hundred are): the same steps as the
+        // walk below, along one row, the pattern kept by a counter.
+        const i64 ax = ClampCoord(x0), bx = ClampCoord(x1);
+        const i64 steps = Abs(bx - ax), step = bx >= ax ? 1 : -1;
+        const i64 first = std::max<i64>(step > 0 ? -ax : ax - (width - 1), 0);
+        const i64 last = std::min<i64>(step > 0 ? width - 1 - ax : ax, steps - 1);
+        Pixel* row = Row(y0);
+        i64 dot = (start + first) % kDotPeriod;
+        for (i64 i = first; i <= last; ++i) {
+            Pixel& p = row[ax + step * i];
+            if (dot < kDotLength)
+                p = color;
+            else if (gap)
+                p = *gap;
+            if (++dot == kDotPeriod)
+                dot = 0;
+        }
+        return static_cast<int>((start + steps) % kDotPeriod);
+    }
     const i64 steps = WalkLine(*this, x0, y0, x1, y1, [&](i64 i, int x, int y) {
         if ((start + i) % kDotPeriod < kDotLength)
             Row(y)[x] = color;
@@ -274,14 +296,13 @@ void Surface::DrawAxisWideLine(int x0, int y0, int x1, int y1, int w, Pixel colo
     const i64 lastAlong = std::min<i64>(hi / 2 + reach, rows - 1);
     const i64 firstAcross = std::max<i64>(across / 2 - reach, 0);
     const i64 lastAcross = std::min<i64>(across / 2 + reach, cols - 1);
-    for (i64 a = firstAlong; a <= lastAlong; ++a) {
-        const i64 c = 2 * a + 1;
-        const i64 outside = c < lo ? lo - c : (c > hi ? c - hi : 0);
+    // The pixels across at `outside` half-pixels beyond the segment's ends:
+    // those whose centre lies strictly within w/2 of the segment.
+    auto span = [&](i64 outside, i64& first, i64& last) {
         const i64 room = w2 - outside * outside;
-        if (room <= 0)
-            continue;
-        i64 first = -1, last = -2;
-        for (i64 b = firstAcross; b <= lastAcross; ++b) {
+        first = -1;
+        last = -2;
+        for (i64 b = firstAcross; b <= lastAcross && room > 0; ++b) {
             const i64 d = 2 * b + 1 - across;
             if (d * d < room) {
                 if (first < 0)
@@ -289,12 +310,30 @@ void Surface::DrawAxisWideLine(int x0, int y0, int x1, int y1, int w, Pixel colo
                 last = b;
             }
         }
-        for (i64 b = first; b <= last && first >= 0; ++b) {
-            if (vertical)
-                Row(static_cast<int>(a))[b] = color;
-            else
-                Row(static_cast<int>(b))[a] = color;
+        return first >= 0;
+    };
+    // Fills along a0..a1 and across first..last, a row at a time.
+    auto fill = [&](i64 a0, i64 a1, i64 first, i64 last) {
+        if (vertical) {
+            for (i64 a = a0; a <= a1; ++a)
+                std::fill(Row(static_cast<int>(a)) + first, Row(static_cast<int>(a)) + last + 1,
+                          color);
+        } else {
+            for (i64 b = first; b <= last; ++b)
+                std::fill(Row(static_cast<int>(b)) + a0, Row(static_cast<int>(b)) + a1 + 1, color);
         }
+    };
+    i64 a = firstAlong;
+    while (a <= lastAlong) {
+        const i64 c = 2 * a + 1;
+        const i64 outside = c < lo ? lo - c : (c > hi ? c - hi : 0);
+        // Beside the segment every line across has the same span: fill that
+        // stretch at once. The round ends change it from one line to the next.
+        const i64 end = outside == 0 ? std::min<i64>((hi - 1) / 2, lastAlong) : a;
+        i64 first = 0, last = 0;
+        if (span(outside, first, last))
+            fill(a, end, first, last);
+        a = end + 1;
     }
 }
 

@@ -167,6 +167,36 @@ TEST(SurfaceTest, DottedLinesKeepTheirPatternAlongARun)
         EXPECT_EQ(s.At(x, 8), red) << "x " << x;
 }
 
+TEST(SurfaceTest, DottedLevelLinesCountTheirStepsOffTheSurfaceToo)
+{
+    const Pixel red = PixelFromColor(RGB(255, 0, 0));
+    Surface s(12, 12, kPaper);
+    CDC dc;
+    dc.AttachSurface(&s);
+    CPen dotted(PS_DOT, 1, RGB(255, 0, 0));
+    dc.SelectObject(&dotted);
+    dc.SetBkMode(TRANSPARENT);
+    // From seven pixels left of the surface: x 0 is the pattern's step 7.
+    dc.MoveTo(-7, 2);
+    dc.LineTo(30, 2);
+    for (int x = 0; x < 12; ++x)
+        EXPECT_EQ(s.At(x, 2), (x + 7) % 6 < 3 ? red : kPaper) << "x " << x;
+    // Leftwards from x 20: x 11 is step 9; the 23 steps carry on into the
+    // next segment at step 5 of the pattern.
+    dc.MoveTo(20, 4);
+    dc.LineTo(-3, 4);
+    for (int x = 0; x < 12; ++x)
+        EXPECT_EQ(s.At(x, 4), (20 - x) % 6 < 3 ? red : kPaper) << "x " << x;
+    dc.LineTo(-3, 8);
+    // A row off the surface draws nothing and still counts: down column 6
+    // from row -1, row y is step 7 + y.
+    dc.MoveTo(0, -1);
+    dc.LineTo(6, -1);
+    dc.LineTo(6, 12);
+    for (int y = 5; y < 12; ++y)
+        EXPECT_EQ(s.At(6, y), (y + 7) % 6 < 3 ? red : kPaper) << "y " << y;
+}
+
 TEST(SurfaceTest, FilledRectangleLeavesOutRightColumnAndBottomRow)
 {
     Surface s(10, 10, kPaper);
