@@ -1,6 +1,6 @@
 // What each drawing routine costs, as a ratio to one opaque copy of the whole
-// 600 x 400 back buffer to the window, measured in the same run. Ratios are stable from
-// machine to machine; the absolute times are this machine's only.
+// 600 x 400 back buffer to the window, measured in the same run. Ratios are
+// stable from machine to machine; the absolute times are this machine's only.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

@@ -25,6 +25,14 @@ i64 Abs(i64 v)
     return v < 0 ? -v : v;
 }
 
+// The steps first..last of a walk from `start` by `step` (+1 or -1), `steps`
+// long, that stay within 0..limit - 1; none when first > last.
+void StepsOnSurface(i64 start, i64 step, i64 steps, i64 limit, i64& first, i64& last)
+{
+    first = std::max<i64>(step > 0 ? -start : start - (limit - 1), 0);
+    last = std::min<i64>(step > 0 ? limit - 1 - start : start, steps - 1);
+}
+
 // Calls plot(i, x, y) for every on-surface pixel of the 1-px line from
 // (x0, y0) to (x1, y1), i counting the steps from the start; the end point is
 // not a step. Returns the number of steps. The minor coordinate of step i is
@@ -46,13 +54,11 @@ template <typename Plot> i64 WalkLine(const Surface& s, int x0, int y0, int x1, 
     const i64 minorStep = minorDelta >= 0 ? 1 : -1;
     const i64 limit = xMajor ? s.width : s.height;
 
-    i64 first = majorStep > 0 ? -majorStart : majorStart - (limit - 1);
-    i64 last = majorStep > 0 ? limit - 1 - majorStart : majorStart;
-    first = std::max<i64>(first, 0);
-    last = std::min<i64>(last, dM - 1);
+    i64 first = 0, last = 0;
+    StepsOnSurface(majorStart, majorStep, dM, limit, first, last);
     for (i64 i = first; i <= last; ++i) {
         const i64 major = majorStart + majorStep * i;
-        // Level lines (the water's hundred dotted ones) skip the division.
+        // Lines along an axis skip the division.
         const i64 minor =
             dm == 0 ? minorStart : minorStart + minorStep * ((2 * i * dm + dM - 1) / (2 * dM));
         const i64 x = xMajor ? major : minor;
@@ -253,8 +259,8 @@ int Surface::DrawDottedLine(int x0, int y0, int x1, int y1, Pixel color, const P
         // walk below, along one row, the pattern kept by a counter.
         const i64 ax = ClampCoord(x0), bx = ClampCoord(x1);
         const i64 steps = Abs(bx - ax), step = bx >= ax ? 1 : -1;
-        const i64 first = std::max<i64>(step > 0 ? -ax : ax - (width - 1), 0);
-        const i64 last = std::min<i64>(step > 0 ? width - 1 - ax : ax, steps - 1);
+        i64 first = 0, last = 0;
+        StepsOnSurface(ax, step, steps, width, first, last);
         Pixel* row = Row(y0);
         i64 dot = (start + first) % kDotPeriod;
         for (i64 i = first; i <= last; ++i) {
