@@ -52,10 +52,13 @@ class CDC {
     // starts its pattern afresh here.
     CPoint MoveTo(int x, int y);
     // Draws from the current point to (x, y) with the selected pen and moves
-    // the current point there. A 1-px line leaves out its end point; a wider
-    // one has round ends; a dotted 1-px line carries its pattern on from the
-    // previous LineTo and, in OPAQUE mode, paints its gaps in the background
-    // colour. A dotted pen wider than 1 draws solid.
+    // the current point there. A 1-px line leaves out its end point. A wider
+    // one, w pixels, has round ends reaching w / 2 beyond each end point and
+    // covers exactly w pixels across: a line along a row or column at c
+    // paints c - w / 2 .. c - w / 2 + w - 1 across (7 px at x 259: 256..262;
+    // 34 px at y 77: 60..93). A dotted 1-px line carries its pattern on from
+    // the previous LineTo and, in OPAQUE mode, paints its gaps in the
+    // background colour. A dotted pen wider than 1 draws solid.
     BOOL LineTo(int x, int y);
     CPoint GetCurrentPosition() const { return m_current; }
 

@@ -91,6 +91,14 @@ bool ProductLess(i64 a, i64 b, i64 c, i64 d)
     return left.hi != right.hi ? left.hi < right.hi : left.lo < right.lo;
 }
 
+// Coordinate c in doubled units, where pixel centres are odd: a pen of odd
+// width is centred on the pixel's centre (2c + 1), so that it covers its
+// middle pixel and (w - 1) / 2 on each side; an even one on its corner (2c).
+i64 Doubled(int c, int width)
+{
+    return 2 * ClampCoord(c) + (width % 2);
+}
+
 // The set of points closer than width / 2 to a segment. The exact test works
 // in doubled coordinates, where pixel centres and end points are integers and
 // the radius is the width itself; a quick floating-point pass finds each
@@ -98,8 +106,8 @@ bool ProductLess(i64 a, i64 b, i64 c, i64 d)
 class Capsule {
   public:
     Capsule(int x0, int y0, int x1, int y1, int width)
-        : m_ax(2 * ClampCoord(x0)), m_ay(2 * ClampCoord(y0)), m_bx(2 * ClampCoord(x1)),
-          m_by(2 * ClampCoord(y1)), m_dx(m_bx - m_ax), m_dy(m_by - m_ay),
+        : m_ax(Doubled(x0, width)), m_ay(Doubled(y0, width)), m_bx(Doubled(x1, width)),
+          m_by(Doubled(y1, width)), m_dx(m_bx - m_ax), m_dy(m_by - m_ay),
           m_len2(m_dx * m_dx + m_dy * m_dy), m_width(std::clamp(width, 0, kWidthLimit))
     {
     }
@@ -291,9 +299,9 @@ void Surface::DrawAxisWideLine(int x0, int y0, int x1, int y1, int w, Pixel colo
 {
     const bool vertical = x0 == x1;
     // Along: the coordinate that runs along the segment; across: the other.
-    const i64 across = 2 * ClampCoord(vertical ? x0 : y0);
-    const i64 lo = 2 * std::min(ClampCoord(vertical ? y0 : x0), ClampCoord(vertical ? y1 : x1));
-    const i64 hi = 2 * std::max(ClampCoord(vertical ? y0 : x0), ClampCoord(vertical ? y1 : x1));
+    const i64 across = Doubled(vertical ? x0 : y0, w);
+    const i64 lo = Doubled(std::min(vertical ? y0 : x0, vertical ? y1 : x1), w);
+    const i64 hi = Doubled(std::max(vertical ? y0 : x0, vertical ? y1 : x1), w);
     const i64 w2 = i64{w} * w;
     const i64 reach = w / 2 + 1;
     const i64 rows = vertical ? height : width;

@@ -63,7 +63,10 @@ struct Surface {
 
     // A line `width` pixels wide with round ends: every pixel whose centre
     // (x + 0.5, y + 0.5) lies strictly closer than width / 2 to the segment.
-    // A segment of zero length paints a disk.
+    // The segment runs between the end points' pixel centres for an odd
+    // width and between their pixel corners for an even one, so a line along
+    // a row or column at c covers c - width / 2 .. c - width / 2 + width - 1
+    // across. A segment of zero length paints a disk.
     void DrawWideLine(int x0, int y0, int x1, int y1, int width, Pixel color);
 
   private:

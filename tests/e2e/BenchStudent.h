@@ -24,12 +24,12 @@ constexpr int kOrigin = 21; // the back buffer's (0, 0) in client pixels
 constexpr Pixel kMercury = 0xADADAD;
 constexpr Pixel kBench = 0xD7FFD7;
 constexpr Pixel kRulerBlue = 0x0080C0;
-// Columns two pixels left of each 7-px mercury line's centre (x 260 and
-// 358): plain mercury there, since the 2-px highlight covers only the line's
-// own column and the next. The pen's round end reaches 3 rows above the
+// Columns one pixel left of each 7-px mercury line's axis (x 260 and 358):
+// plain mercury there, since the 2-px highlight covers only the axis column
+// and the one after it. The pen's round end reaches 3 rows above the
 // surface's row in these columns.
-constexpr int kLeftColumn = 258;
-constexpr int kRightColumn = 356;
+constexpr int kLeftColumn = 259;
+constexpr int kRightColumn = 357;
 constexpr int kCapRows = 3;
 constexpr int kBranchX = 371; // client x of the right branch's grab strip
 

@@ -84,12 +84,13 @@ TEST(SurfaceTest, WideLineCoversCentresStrictlyWithinHalfItsWidth)
     EXPECT_EQ(s.At(66, 77), kInk); // round end: 50 + 17, centre 66.5 inside
     EXPECT_EQ(s.At(67, 77), kPaper);
 
-    // Strictly: a 3-px line along a pixel edge has centres at exactly 1.5 on
-    // the outer sides, so it covers two rows.
+    // An odd width is centred on the pixel's centre: 3 px at y 10 covers
+    // rows 9..11, not the two rows a 2-px line covers.
     Surface odd(10, 20, kPaper);
     odd.DrawWideLine(2, 10, 7, 10, 3, kInk);
-    for (int y = 8; y <= 11; ++y)
-        EXPECT_EQ(odd.At(4, y) == kInk, y == 9 || y == 10) << "row " << y;
+    odd.DrawWideLine(2, 15, 7, 15, 2, kInk);
+    for (int y = 7; y <= 17; ++y)
+        EXPECT_EQ(odd.At(4, y) == kInk, (y >= 9 && y <= 11) || y == 14 || y == 15) << "row " << y;
 
     Surface bench(600, 400, kPaper);
     bench.DrawWideLine(-10, 391, 215, 391, 34, kInk);
@@ -100,6 +101,61 @@ TEST(SurfaceTest, WideLineCoversCentresStrictlyWithinHalfItsWidth)
     EXPECT_EQ(bench.At(232, 391), kPaper);
     EXPECT_EQ(bench.At(218, 374), kInk);   // the end rounds off: at the edge row
     EXPECT_EQ(bench.At(219, 374), kPaper); // it reaches only about 4 px past 215
+}
+
+TEST(SurfaceTest, WidePenCoversItsWidthAcrossForEveryWidth)
+{
+    for (int w : {2, 3, 4, 5, 6, 7, 8, 9, 23, 34}) {
+        // Along a row at y 40 and down a column at x 40, well inside.
+        Surface s(100, 100, kPaper);
+        s.DrawWideLine(10, 40, 90, 40, w, kInk);
+        s.DrawWideLine(40, 10, 40, 90, w, kInk);
+        const int first = 40 - w / 2, last = first + w - 1;
+        for (int c = 0; c < 100; ++c) {
+            const bool across = c >= first && c <= last;
+            ASSERT_EQ(s.At(70, c) == kInk, across) << "width " << w << ", row " << c;
+            ASSERT_EQ(s.At(c, 70) == kInk, across) << "width " << w << ", column " << c;
+        }
+    }
+    // The manometer's columns and hoses: 7 px at x 260, 23 px at x 358.
+    Surface bench(600, 400, kPaper);
+    bench.DrawWideLine(260, 250, 260, 400, 7, kInk);
+    bench.DrawWideLine(358, 380, 358, 420, 23, kInk);
+    for (int x = 250; x < 375; ++x) {
+        EXPECT_EQ(bench.At(x, 300) == kInk, x >= 257 && x <= 263) << "x " << x;
+        EXPECT_EQ(bench.At(x, 399) == kInk, (x >= 257 && x <= 263) || (x >= 347 && x <= 369))
+            << "x " << x;
+    }
+    EXPECT_EQ(bench.At(260, 247), kInk); // the round end reaches 3.5 above 250.5
+    EXPECT_EQ(bench.At(260, 246), kPaper);
+}
+
+TEST(SurfaceTest, OddWidthsEndRoundAndSymmetric)
+{
+    // A segment centred on pixel centres, mirrored about its middle pixel,
+    // paints the mirror image of itself: both ends are alike.
+    for (int w : {3, 5, 7, 9, 23}) {
+        Surface s(80, 80, kPaper);
+        s.DrawWideLine(30, 40, 50, 40, w, kInk);
+        s.DrawWideLine(40, 20, 40, 30, w, kInk);
+        const PixelSet painted = Painted(s);
+        for (const auto& [x, y] : painted)
+            ASSERT_TRUE(painted.count({80 - x, y})) << "width " << w << ": " << x << "," << y;
+        EXPECT_TRUE(painted.count({30 - w / 2, 40})) << "width " << w;
+        EXPECT_FALSE(painted.count({30 - w / 2 - 1, 40})) << "width " << w;
+        EXPECT_TRUE(painted.count({40, 20 - w / 2})) << "width " << w;
+        EXPECT_FALSE(painted.count({40, 20 - w / 2 - 1})) << "width " << w;
+    }
+    // A dot of odd width is a disk round its pixel: 5 px is a 5 x 5 square
+    // without its corners.
+    Surface dot(9, 9, kPaper);
+    dot.DrawWideLine(4, 4, 4, 4, 5, kInk);
+    PixelSet disk;
+    for (int y = 2; y <= 6; ++y)
+        for (int x = 2; x <= 6; ++x)
+            if ((x - 4) * (x - 4) + (y - 4) * (y - 4) < 8)
+                disk.insert({x, y});
+    EXPECT_EQ(Painted(dot), disk);
 }
 
 TEST(SurfaceTest, ZeroLengthWideLineIsADisk)
@@ -262,14 +318,50 @@ TEST(SurfaceWideLine, AxisLinesMatchTheDistanceRule)
         for (int y = 0; y < 48; ++y) {
             for (int x = 0; x < 64; ++x) {
                 // Doubled coordinates: centre (2x + 1, 2y + 1), radius w.
-                const long cx = 2 * x + 1, cy = 2 * y + 1;
-                const long lo = 2 * std::min(vertical ? y0 : x0, vertical ? y1 : x1);
-                const long hi = 2 * std::max(vertical ? y0 : x0, vertical ? y1 : x1);
+                // The segment joins pixel centres for an odd w, corners for
+                // an even one.
+                const long cx = 2 * x + 1, cy = 2 * y + 1, centre = w % 2;
+                const long lo = 2 * std::min(vertical ? y0 : x0, vertical ? y1 : x1) + centre;
+                const long hi = 2 * std::max(vertical ? y0 : x0, vertical ? y1 : x1) + centre;
                 const long along = vertical ? cy : cx, across = vertical ? cx : cy;
-                const long axis = 2 * (vertical ? x0 : y0);
+                const long axis = 2 * (vertical ? x0 : y0) + centre;
                 const long out = along < lo ? lo - along : (along > hi ? along - hi : 0);
                 const bool in = out * out + (across - axis) * (across - axis) < long{w} * w;
                 ASSERT_EQ(s.At(x, y) == 1, in) << n << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+// Slanted lines, every direction and width: against a distance computed
+// exactly in doubled coordinates (segment ends on pixel centres for an odd
+// width, on pixel corners for an even one).
+TEST(SurfaceWideLine, SlantedLinesMatchTheDistanceRule)
+{
+    std::mt19937 random(23);
+    for (int n = 0; n < 300; ++n) {
+        Surface s(48, 48, 0);
+        const int x0 = static_cast<int>(random() % 60) - 6,
+                  y0 = static_cast<int>(random() % 60) - 6;
+        const int x1 = static_cast<int>(random() % 60) - 6,
+                  y1 = static_cast<int>(random() % 60) - 6;
+        const int w = 2 + static_cast<int>(random() % 14);
+        s.DrawWideLine(x0, y0, x1, y1, w, 1);
+        const long o = w % 2;
+        const long ax = 2 * x0 + o, ay = 2 * y0 + o, bx = 2 * x1 + o, by = 2 * y1 + o;
+        const long dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy, w2 = long{w} * w;
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 48; ++x) {
+                const long vx = 2 * x + 1 - ax, vy = 2 * y + 1 - ay;
+                const long ux = 2 * x + 1 - bx, uy = 2 * y + 1 - by;
+                const long t = vx * dx + vy * dy;
+                const long cross = vx * dy - vy * dx;
+                const bool in = t <= 0      ? vx * vx + vy * vy < w2
+                                : t >= len2 ? ux * ux + uy * uy < w2
+                                            : cross * cross < w2 * len2;
+                ASSERT_EQ(s.At(x, y) == 1, in)
+                    << n << ": (" << x0 << "," << y0 << ")-(" << x1 << "," << y1 << ") w " << w
+                    << " at " << x << "," << y;
             }
         }
     }

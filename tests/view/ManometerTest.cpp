@@ -23,7 +23,8 @@ class ManometerTest : public StartedFixture {
         dlg->m_nTubeY = tubeY;
         dlg->m_dPressureDiff = diff;
     }
-    // The top row of a 7-px mercury column at x (its round end reaches 3 up).
+    // The surface's row of a 7-px mercury column, read in column x, one left
+    // of its axis: there the round end reaches 3 rows above the surface.
     int MercuryTop(int x)
     {
         for (int y = 0; y < 400; ++y)
@@ -65,7 +66,7 @@ TEST_F(ManometerTest, SurfacesFollowTheDifferenceOnlyBehindAClosedValve)
     Closed(100, 8.0); // w 270, h 10
     dlg->DrawManometer();
     EXPECT_EQ(MercuryTop(259), 280);                         // left sinks
-    EXPECT_EQ(MercuryTop(356), 260);                         // right rises
+    EXPECT_EQ(MercuryTop(357), 260);                         // right rises
     EXPECT_EQ(PixelAt(*back, 359, 270), RGB(240, 240, 240)); // highlight
     EXPECT_EQ(PixelAt(*back, 260, 246), RGB(128, 64, 64));   // reference marks
     EXPECT_EQ(PixelAt(*back, 260, 249), RGB(128, 64, 64));
@@ -74,13 +75,40 @@ TEST_F(ManometerTest, SurfacesFollowTheDifferenceOnlyBehindAClosedValve)
     dlg->DrawManometer();
     EXPECT_EQ(dlg->m_dPressureDiff, 0.0);
     EXPECT_EQ(MercuryTop(259), 270);
-    EXPECT_EQ(MercuryTop(356), 270);
+    EXPECT_EQ(MercuryTop(357), 270);
     Closed(60, 5.0);
     dlg->m_bBottleClosed = false;
     dlg->DrawManometer();
     EXPECT_EQ(dlg->m_dPressureDiff, 0.0);
     EXPECT_EQ(MercuryTop(259), 250); // one row below the lower mark
     WritePng(*back, ArtefactPath("manometer.png"));
+}
+
+TEST_F(ManometerTest, ColumnsAndHoseAreTheirPensWideAndColoured)
+{
+    Closed(-100, 0.0); // both surfaces at 170, the hose from 331 down
+    dlg->DrawManometer();
+    const COLORREF highlight = RGB(240, 240, 240), hose = RGB(255, 189, 157);
+    // 7-px mercury on the axes 260 and 358, the 2-px highlight on the axis
+    // and the column before it.
+    for (int dx = -4; dx <= 4; ++dx) {
+        const COLORREF expected = dx < -3 || dx > 3    ? COLORREF(CLR_INVALID)
+                                  : dx == 0 || dx == 1 ? highlight
+                                                       : kMercury;
+        for (int axis : {260, 358}) {
+            const COLORREF seen = PixelAt(*back, axis + dx, 300);
+            if (expected == CLR_INVALID)
+                EXPECT_TRUE(seen != kMercury && seen != highlight) << axis + dx;
+            else
+                EXPECT_EQ(seen, expected) << axis + dx;
+        }
+    }
+    EXPECT_EQ(PixelAt(*back, 260, 246), RGB(128, 64, 64)); // the marks across the glass
+    EXPECT_EQ(PixelAt(*back, 253, 249), RGB(128, 64, 64));
+    EXPECT_NE(PixelAt(*back, 266, 249), RGB(128, 64, 64)); // a 1-px line stops short
+    // The 23-px hose below the right branch: x 347..369.
+    for (int x = 340; x < 375; ++x)
+        EXPECT_EQ(PixelAt(*back, x, 360) == hose, x >= 347 && x <= 369) << x;
 }
 
 TEST_F(ManometerTest, SpillChecksWarnOnceThenClamp)
@@ -109,7 +137,7 @@ TEST_F(ManometerTest, SpillChecksWarnOnceThenClamp)
     EXPECT_EQ(backend.ClientUpdates(*dlg), copies);
     dlg->DrawManometer(); // latched: clamps to tube + 20 without a warning
     EXPECT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(MercuryTop(356), 120);
+    EXPECT_EQ(MercuryTop(357), 120);
     Closed(100, 120.0);
     dlg->DrawManometer();
     EXPECT_FALSE(dlg->m_bOverflowWarned); // cleared once safe again
@@ -137,7 +165,7 @@ TEST_F(ManometerTest, NestedCallsBehindTheWarningClampAndDraw)
         const int before = backend.ClientUpdates(*dlg);
         backend.Advance(100); // two gas ticks redraw the manometer meanwhile
         copiesBehind = backend.ClientUpdates(*dlg) - before;
-        EXPECT_EQ(MercuryTop(356), 120);
+        EXPECT_EQ(MercuryTop(357), 120);
         return IDOK;
     });
     const int copies = backend.ClientUpdates(*dlg);
@@ -164,6 +192,12 @@ TEST_F(ManometerTest, NothingRightOfTheStripUnlessTheGaugeShows)
     EXPECT_EQ(DiffFromResource(*back, 550, g.Yg, 165, 0, 0, 13, 4), 0); // the small mouth
     EXPECT_EQ(PixelAt(*back, 555, g.M + 2), RGB(173, 173, 173));        // gauge mercury
     EXPECT_EQ(PixelAt(*back, 595, 10), kBench);
+    // Both 9-px gauge hoses: the left one on x 509, the right on 557.
+    for (int dx = -5; dx <= 5; ++dx) {
+        const bool inHose = dx >= -4 && dx <= 4;
+        EXPECT_EQ(PixelAt(*back, 509 + dx, 250) == RGB(255, 189, 157), inHose) << dx;
+        EXPECT_EQ(PixelAt(*back, 557 + dx, 320) == RGB(255, 189, 157), inHose) << dx;
+    }
     WritePng(*back, ArtefactPath("side-gauge.png"));
 }
 } // namespace
