@@ -32,6 +32,25 @@ void CTervanDlg::DrawManometer()
     // mercury stands level.
     if (m_nValveFrame == 137 || !m_bBottleClosed)
         m_dPressureDiff = 0.0;
+    ManometerGeometry g = ComputeManometer(m_nTubeY, m_dPressureDiff);
+
+    // The spill checks come before anything is drawn, so that a call stopped
+    // by its warning leaves the back buffer as the last complete call left
+    // it: the thermometer's next copy still shows both columns. The latch is
+    // set before the warning opens, since the timers go on calling this
+    // routine behind it, and those calls clamp and draw.
+    SpillLatches latches{m_bOverflowWarned, m_bInflowWarned};
+    const Spill spill = CheckSpills(m_nTubeY, g, latches);
+    m_bOverflowWarned = latches.overflowWarned;
+    m_bInflowWarned = latches.inflowWarned;
+    if (spill != Spill::None) {
+        m_bDragging = false;
+        CWarningDlg dlg;
+        dlg.m_strMessage = spill == Spill::Overflow ? kSpillWarning : kInflowWarning;
+        dlg.DoModal();
+        return;
+    }
+
     SelectBackBuffer("error 1016");
     CPenSwap pens(*this, m_dcBack);
     CPen benchPen;
@@ -55,7 +74,6 @@ void CTervanDlg::DrawManometer()
     pens.Use(hose, PS_SOLID, 23, Scene::kHose, "error 1041", "error 1018");
     Line(m_dcBack, 358, m_nTubeY + 431, 358, 420);
 
-    const ManometerGeometry g = ComputeManometer(m_nTubeY, m_dPressureDiff);
     CPen* current = &hose;
     CPen gaugeHose, gaugeMercury, gaugeMark;
     if (gaugeShown) {
@@ -81,47 +99,13 @@ void CTervanDlg::DrawManometer()
     pens.Drop(*current, nullptr);
     CPen mercury;
     pens.Use(mercury, PS_SOLID, 7, Scene::kMercury, "error 1041f", nullptr);
-
-    // The two spill checks: each warns once, then clamps its surface until
-    // its condition clears. The latch is set before the warning opens, since
-    // the timers go on calling this routine behind it.
-    int R = g.R;
-    int L = g.L;
-    const char* warning = nullptr;
-    if (R - m_nTubeY >= 20) {
-        m_bOverflowWarned = false;
-    } else if (m_bOverflowWarned) {
-        R = m_nTubeY + 20;
-    } else {
-        m_bOverflowWarned = true;
-        warning = kSpillWarning;
-    }
-    if (!warning) {
-        if (L >= 168) {
-            m_bInflowWarned = false;
-        } else if (m_bInflowWarned) {
-            L = 168;
-        } else {
-            m_bInflowWarned = true;
-            warning = kInflowWarning;
-        }
-    }
-    if (warning) {
-        m_bDragging = false;
-        CWarningDlg dlg;
-        dlg.m_strMessage = warning;
-        dlg.DoModal();
-        pens.Drop(mercury, nullptr);
-        return;
-    }
-
-    Line(m_dcBack, 260, L, 260, 400);
-    Line(m_dcBack, 358, R, 358, m_nTubeY + 420);
+    Line(m_dcBack, 260, g.L, 260, 400);
+    Line(m_dcBack, 358, g.R, 358, m_nTubeY + 420);
     pens.Drop(mercury, nullptr);
     CPen highlight;
     pens.Use(highlight, PS_SOLID, 2, Scene::kHighlight, "error 1041f", nullptr);
-    Line(m_dcBack, 261, L, 261, 400);
-    Line(m_dcBack, 359, R, 359, m_nTubeY + 420);
+    Line(m_dcBack, 261, g.L, 261, 400);
+    Line(m_dcBack, 359, g.R, 359, m_nTubeY + 420);
     pens.Drop(highlight, nullptr);
     CPen marks;
     pens.Use(marks, PS_SOLID, 1, Scene::kMark, "error 1041d", nullptr);

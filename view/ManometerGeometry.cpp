@@ -33,6 +33,29 @@ ManometerGeometry ComputeManometer(int tubeY, double pressureDiff)
     return g;
 }
 
+Spill CheckSpills(int tubeY, ManometerGeometry& g, SpillLatches& latches)
+{
+    // The right surface keeps 20 rows below the branch's mouth.
+    if (g.R - tubeY >= 20) {
+        latches.overflowWarned = false;
+    } else if (latches.overflowWarned) {
+        g.R = tubeY + 20;
+    } else {
+        latches.overflowWarned = true;
+        return Spill::Overflow;
+    }
+    // The left surface keeps below row 168, just under the valve.
+    if (g.L >= 168) {
+        latches.inflowWarned = false;
+    } else if (latches.inflowWarned) {
+        g.L = 168;
+    } else {
+        latches.inflowWarned = true;
+        return Spill::Inflow;
+    }
+    return Spill::None;
+}
+
 void UBendPoint(int i, int y0, int& x, int& y)
 {
     const double a = i * 0.43196898986862503; // steps of 24.75 degrees

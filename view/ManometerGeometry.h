@@ -17,5 +17,19 @@ struct ManometerGeometry {
 
 ManometerGeometry ComputeManometer(int tubeY, double pressureDiff);
 
+// The two spill checks, each a latch: the first call in which a surface
+// comes too near a tube end warns and sets the latch; while it is set the
+// surface is held at its limit; the first safe call clears it. The right
+// branch is checked first, and a call warns of one spill at most.
+enum class Spill { None, Overflow, Inflow };
+struct SpillLatches {
+    bool overflowWarned = false; // the right surface near the right branch's mouth
+    bool inflowWarned = false;   // the left surface near the valve
+};
+// Checks the surfaces of `g` for a right branch at `tubeY`, updates the
+// latches and clamps g.R or g.L where a set latch holds them. Returns the
+// warning to show, if any; the surfaces are then not to be drawn.
+Spill CheckSpills(int tubeY, ManometerGeometry& g, SpillLatches& latches);
+
 // Point i (0..7) of the gauge's U-bend below row y0.
 void UBendPoint(int i, int y0, int& x, int& y);

@@ -261,4 +261,31 @@ TEST_F(ActionsTest, ASpillWarningEndsTheDrag)
     backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 0); // the drag has ended
     EXPECT_EQ(dlg->m_nTubeY, -106);
 }
+
+TEST_F(ActionsTest, AWarningLeavesTheWindowTheLastWholeManometer)
+{
+    // The bottle still open: no gas timer redraws the manometer, so the
+    // thermometer's next copy shows whatever the warned call left behind.
+    const int tube = dlg->m_nTubeY;
+    backend.Paint(*dlg);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 300);
+    const Surface before = *back;
+    std::string warning;
+    AnswerWarning(&warning);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 300 - (tube + 106));
+    ASSERT_NE(warning.find("per avall"), std::string::npos);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 250; x < 374; ++x)
+            ASSERT_EQ(back->At(x, y), before.At(x, y)) << x << "," << y;
+
+    const int copies = backend.ClientUpdates(*dlg);
+    backend.Advance(3000);
+    ASSERT_GT(backend.ClientUpdates(*dlg), copies); // the water drifted and was shown
+    const int level = (tube - 60) / 2 + 250;
+    const COLORREF mercury = RGB(173, 173, 173), mark = RGB(128, 64, 64);
+    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 259, 21 + level + 10), mercury);
+    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 357, 21 + level + 10), mercury);
+    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 260, 21 + 246), mark);
+    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 260, 21 + 249), mark);
+}
 } // namespace

@@ -125,11 +125,13 @@ TEST_F(ManometerTest, SpillChecksWarnOnceThenClamp)
     EXPECT_TRUE(warnings.empty());
     EXPECT_FALSE(dlg->m_bOverflowWarned);
 
-    Closed(100, 120.8); // R = 119: warns, ends a drag, copies nothing
+    Closed(100, 120.8); // R = 119: warns, ends a drag, draws and copies nothing
     dlg->m_bDragging = true;
     const int copies = backend.ClientUpdates(*dlg);
+    const Surface before = *back;
     answer();
     dlg->DrawManometer();
+    EXPECT_EQ(back->pixels, before.pixels);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0].rfind("El tub dret s'ha de moure per amunt.", 0), 0u);
     EXPECT_TRUE(dlg->m_bOverflowWarned);
