@@ -78,13 +78,19 @@ void ClassicButton::PaintText(QPainter& p, QRect r, bool pressed)
     if (pressed)
         r.translate(1, 1);
     p.setFont(font());
+    // The caption's line centred on whole pixels, so that it never lands
+    // between two rows and smears; not clipped to that line, so that the
+    // accents above it and the cedillas below show whole.
+    const QFontMetrics fm(font());
+    const QRect line(r.left(), r.top() + (r.height() - fm.height()) / 2, r.width(), fm.height());
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip;
     if (!isEnabled()) {
         // Disabled text is engraved: white below right, grey on top.
         p.setPen(QtLook::Highlight());
-        p.drawText(r.translated(1, 1), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        p.drawText(line.translated(1, 1), flags, text());
         p.setPen(QtLook::Shadow());
     } else {
         p.setPen(QtLook::DarkShadow());
     }
-    p.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    p.drawText(line, flags, text());
 }

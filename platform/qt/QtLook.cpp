@@ -1,6 +1,8 @@
 #include "platform/qt/QtLook.h"
 
 #include <QFile>
+#include <QFontMetrics>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -56,6 +58,13 @@ QFont DialogFont()
     QFont font(FamilyFor("MS Sans Serif"));
     font.setPixelSize(8 * 96 / 72);
     return font;
+}
+
+int AccentRoom(const QFont& font)
+{
+    const QFontMetrics fm(font);
+    const int inkAbove = -fm.tightBoundingRect(QStringLiteral("ÀÉÍÓÚ")).top();
+    return std::max(inkAbove - fm.ascent(), 0);
 }
 
 QImage BitmapImage(unsigned id)

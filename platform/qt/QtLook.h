@@ -44,6 +44,12 @@ QFont TemplateFont(const DialogTemplate& t);
 // The font of message boxes and menus: the dialogs' "MS Sans Serif" 8.
 QFont DialogFont();
 
+// How many pixels a caption must start below the top of its box so that the
+// accents over the tallest Catalan capitals (À, É, Í, Ó, Ú) fit whole: in
+// the small stand-in faces they rise above the font's ascent, and a control
+// clips whatever lies above its own top edge. 0 where the ascent holds them.
+int AccentRoom(const QFont& font);
+
 // Bitmap resource `id` as an image; a null image when the program lacks it.
 QImage BitmapImage(unsigned id);
 // The application icon (resource 128) in its 32 and 16 pixel sizes.

@@ -52,7 +52,10 @@ void StaticControl::PaintText(QPainter& p)
     const int align = (m_style & CS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
     p.setFont(font());
     p.setPen(QtLook::DarkShadow());
-    p.drawText(rect(), align | Qt::AlignTop | Qt::TextWordWrap, m_text);
+    // Lowered by the accents' room and not clipped to the lines' own boxes:
+    // "À" or "Ç" shows whole.
+    p.drawText(rect().adjusted(0, QtLook::AccentRoom(font()), 0, 0),
+               align | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, m_text);
 }
 
 void StaticControl::PaintBlackFrame(QPainter& p)
@@ -103,8 +106,10 @@ void StaticControl::PaintGroupBox(QPainter& p)
     p.drawLine(frame.right(), frame.top(), frame.right(), frame.bottom());
     if (m_text.isEmpty())
         return;
-    const QRect caption(8, 0, fm.horizontalAdvance(m_text) + 4, fm.height());
+    // The caption's line starts low enough for its accents to show.
+    const int room = QtLook::AccentRoom(font());
+    const QRect caption(8, 0, fm.horizontalAdvance(m_text) + 4, fm.height() + room);
     p.fillRect(caption, QtLook::Face());
     p.setPen(QtLook::DarkShadow());
-    p.drawText(caption, Qt::AlignCenter, m_text);
+    p.drawText(caption.left() + 2, room + fm.ascent(), m_text);
 }
