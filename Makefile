@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON -DTERVAN_BUILD_QT=ON -DTERVAN_BUILD_TESTS=ON
 
-.PHONY: all deps configure build run test bench artwork clean
+.PHONY: all deps configure build run test bench artwork docs-pictures clean
 
 all: build
 
@@ -40,6 +40,10 @@ artwork:
 	@cmake -S . -B build-tools -DTERVAN_BUILD_TOOLS=ON -DTERVAN_BUILD_TESTS=OFF -DTERVAN_BUILD_QT=OFF >/dev/null
 	@cmake --build build-tools --target tervan-artwork -j $(JOBS)
 	@build-tools/tools/artwork/tervan-artwork res docs
+
+# The README's pictures of the running program, from the tests that draw them.
+docs-pictures: deps build
+	@bash scripts/docs-pictures.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD) $(BUILD)-asan build-tools
