@@ -36,8 +36,11 @@ QImage DrawTitle();        // 167
 QImage DrawStopSign();     // 169
 QImage DrawBanner();       // 172
 
-// The application icon, 32 or 16 pixels square; transparent around the band.
+// The application icon, transparent around the band: 16 or 32 pixels square
+// pixel by pixel in the classic 16 colours, larger sizes (48 and up) in the
+// same colours with smooth edges.
 QImage DrawIcon(int size);
+QImage DrawSmoothIcon(int size);
 const std::vector<QRgb>& IconPalette();
 
 // The bench as the program composes it, from the finished pictures (as

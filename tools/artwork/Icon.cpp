@@ -2,6 +2,7 @@
 // runs over to a mercury U-tube, on a yellow band. Drawn pixel by pixel with
 // no antialiasing, so every pixel is one of the 16 colours (or transparent).
 #include "Artwork.h"
+#include "IconLayout.h"
 
 #include <cmath>
 
@@ -9,59 +10,7 @@ namespace artwork {
 
 namespace {
 
-enum Ink {
-    kBlack,
-    kMaroon,
-    kGreen,
-    kOlive,
-    kNavy,
-    kPurple,
-    kTeal,
-    kSilver,
-    kGrey,
-    kRed,
-    kLime,
-    kYellow,
-    kBlue,
-    kFuchsia,
-    kAqua,
-    kWhite,
-};
-
-struct Rect {
-    int x0, y0, x1, y1; // inclusive
-};
-
-// The geometry of one icon size.
-struct Layout {
-    int size;
-    int bandTop, bandBottom;
-    Rect tubes[5];                 // glass tubes, outline included
-    bool vertical[5];              // which way each tube runs (for its highlight)
-    Rect mouth;                    // rim of the U-tube's open right branch
-    int mercuryLeft, mercuryRight; // top rows of the mercury in each branch
-    Rect mercuryBottom;            // inside of the U's bottom
-    Rect neck;
-    double bulbX, bulbY, bulbR;
-    Rect stopper;
-};
-
-const Layout kLarge = {
-    32,
-    11,
-    27,
-    {{7, 2, 10, 10}, {7, 2, 22, 5}, {19, 2, 22, 29}, {19, 26, 29, 29}, {26, 6, 29, 29}},
-    {true, false, true, false, true},
-    {25, 5, 30, 6},
-    19,
-    14,
-    {20, 27, 28, 28},
-    {6, 10, 11, 16},
-    8.5,
-    21.5,
-    7.5,
-    {5, 8, 12, 10},
-};
+using namespace icon;
 
 // At 16 pixels every pixel counts, so the small icon is drawn by hand:
 // n outline, W highlight, C glass, t shaded glass, s mercury, R/r stopper,
@@ -82,7 +31,7 @@ class Raster {
     void Set(int x, int y, Ink ink)
     {
         if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
-            image_.setPixel(x, y, IconPalette()[std::size_t(ink)]);
+            image_.setPixel(x, y, InkColour(ink));
         }
     }
     void Fill(const Rect& r, Ink ink)
@@ -243,6 +192,9 @@ QImage DrawIcon(int size)
 {
     if (size < 32) {
         return DrawSmallIcon();
+    }
+    if (size > 32) {
+        return DrawSmoothIcon(size);
     }
     const Layout& l = kLarge;
     Raster r(l.size);

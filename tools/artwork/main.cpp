@@ -2,9 +2,10 @@
 //
 //   tervan-artwork <res folder> [docs folder]
 //
-// writes <res>/bitmaps/<ID>.bmp and <res>/icons/tervan{-32.png,-16.png,.ico};
-// with a docs folder it also writes the two bench compositions for the
-// README. Running it twice gives byte-identical files.
+// writes <res>/bitmaps/<ID>.bmp, <res>/icons/tervan.ico and
+// <res>/icons/tervan-<size>.png at 16, 32, 48, 64, 128 and 256 pixels; with a
+// docs folder it also writes the two bench compositions for the README. Running it twice gives
+// byte-identical files.
 #include "Artwork.h"
 #include "ImageFiles.h"
 #include "Palette.h"
@@ -62,13 +63,24 @@ std::vector<Bitmap> DrawAll()
     return all;
 }
 
+// The program's own 16 and 32 pixel icons, and the larger sizes the
+// desktop's menus and software centres show.
 bool WriteIcons(const QDir& icons)
 {
     const QImage big = DrawIcon(32);
     const QImage small = DrawIcon(16);
-    return WriteIconPng(icons.filePath("tervan-32.png"), big) &&
-           WriteIconPng(icons.filePath("tervan-16.png"), small) &&
-           WriteFile(icons.filePath("tervan.ico"), EncodeIco4({big, small}, IconPalette()));
+    if (!WriteIconPng(icons.filePath("tervan-32.png"), big) ||
+        !WriteIconPng(icons.filePath("tervan-16.png"), small) ||
+        !WriteFile(icons.filePath("tervan.ico"), EncodeIco4({big, small}, IconPalette()))) {
+        return false;
+    }
+    for (int size : {48, 64, 128, 256}) {
+        const QString name = QString("tervan-%1.png").arg(size);
+        if (!DrawIcon(size).save(icons.filePath(name), "PNG")) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
