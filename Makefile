@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON -DTERVAN_BUILD_QT=ON -DTERVAN_BUILD_TESTS=ON
 
-.PHONY: all deps configure build run test bench artwork docs-pictures clean
+.PHONY: all deps configure build run test package check-package bench artwork docs-pictures clean
 
 all: build
 
@@ -30,6 +30,15 @@ test: deps build
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:abort_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, $(BUILD)/tervan_<version>_amd64.deb (`make test`
+# builds and checks it too, without installing it).
+package: deps build
+	@cd $(BUILD) && cpack -G DEB --config CPackConfig.cmake
+
+# Installs the package on this machine, starts it under Xvfb, purges it.
+check-package: package
+	@bash scripts/check-package.sh $(BUILD)
 
 bench: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DTERVAN_BUILD_BENCH=ON >/dev/null

@@ -8,6 +8,8 @@ packages=(
   libfreetype-dev libfontconfig-dev
   fonts-liberation fonts-comic-neue fonts-urw-base35 fonts-dejavu-core
   xvfb xauth
+  dpkg-dev file lintian desktop-file-utils appstream fontconfig
+  x11-utils x11-apps python3
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -18,5 +20,5 @@ echo "Installing: ${missing[*]}"
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

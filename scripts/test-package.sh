@@ -28,6 +28,7 @@ build() {
   rm -f "$deb"
   (cd "$(dirname "$deb")" && "$cpack" -G DEB --config CPackConfig.cmake)
   [ -f "$deb" ] || { echo "FAIL: cpack wrote no $deb"; exit 1; }
+  dpkg-deb --field "$deb" Package >/dev/null || { echo "FAIL: dpkg-deb cannot read $deb"; exit 1; }
   rm -rf "$root"
   dpkg-deb -x "$deb" "$root"
   echo "$(basename "$deb"): $(stat -c %s "$deb") bytes," \
@@ -59,8 +60,11 @@ contents() {
 
   for s in 16 32 48 64 128 256; do
     local icon=$root/usr/share/icons/hicolor/${s}x${s}/apps/tervan.png
-    [ -f "$icon" ] && [ "$(png_size "$icon")" = "${s}x${s}" ] ||
-      fail "the ${s}x${s} icon is $( [ -f "$icon" ] && png_size "$icon" || echo missing)"
+    if [ ! -f "$icon" ]; then
+      fail "the ${s}x${s} icon is missing"
+    elif [ "$(png_size "$icon")" != "${s}x${s}" ]; then
+      fail "the ${s}x${s} icon is $(png_size "$icon")"
+    fi
   done
 
   # One version everywhere: the project's, the changelog's, the metainfo's.
