@@ -49,6 +49,13 @@ class PracticalTest : public TervanFixture {
     }
 };
 
+// The back buffer of this practical at three moments, as this machine's
+// fonts draw it: any change to what the program draws shows here, and a
+// change to how the code is arranged must leave all three alone.
+constexpr std::uint64_t kSubmergedPrint = 0x99dc5d17e7ce47a7;
+constexpr std::uint64_t kGraphPagePrint = 0xe14153f79559194d;
+constexpr std::uint64_t kSideGaugePrint = 0x6119e9a5e455b1a3;
+
 TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
 {
     std::mt19937 random(2026);
@@ -61,6 +68,8 @@ TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
     backend.Mouse(*dlg, WM_LBUTTONDOWN, 280, 160); // close the valve
     backend.Advance(200);
     backend.Click(*dlg, 1002);
+    EXPECT_EQ(Fingerprint(*dlg->m_bmpBack.GetSurface()), kSubmergedPrint)
+        << std::hex << "0x" << Fingerprint(*dlg->m_bmpBack.GetSurface());
     for (int row = 1; row <= 10; ++row) {
         backend.Click(*dlg, 1001);
         for (int wait = 0; wait < 12; ++wait) { // the gas follows; keep it level
@@ -97,6 +106,8 @@ TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
     dlg->DrawNotebook();
     dlg->DrawManometer();
     WritePng(*dlg->m_bmpBack.GetSurface(), ArtefactPath("practical-graph.png"));
+    EXPECT_EQ(Fingerprint(*dlg->m_bmpBack.GetSurface()), kGraphPagePrint)
+        << std::hex << "0x" << Fingerprint(*dlg->m_bmpBack.GetSurface());
 
     // A grab on the branch puts the notebook away: the side gauge shows.
     backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 200);
@@ -106,5 +117,7 @@ TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
     dlg->DrawWaterBath();
     dlg->DrawSideGauge();
     WritePng(*dlg->m_bmpBack.GetSurface(), ArtefactPath("practical-gauge.png"));
+    EXPECT_EQ(Fingerprint(*dlg->m_bmpBack.GetSurface()), kSideGaugePrint)
+        << std::hex << "0x" << Fingerprint(*dlg->m_bmpBack.GetSurface());
 }
 } // namespace

@@ -126,6 +126,22 @@ bool WritePng(const Surface& s, const std::string& path)
     return std::fclose(f) == 0 && ok;
 }
 
+std::uint64_t Fingerprint(const Surface& s)
+{
+    std::uint64_t h = 0xcbf29ce484222325u;
+    auto mix = [&h](std::uint32_t v) {
+        for (int k = 0; k < 4; ++k) {
+            h ^= (v >> (8 * k)) & 0xFFu;
+            h *= 0x100000001b3u;
+        }
+    };
+    mix(static_cast<std::uint32_t>(s.width));
+    mix(static_cast<std::uint32_t>(s.height));
+    for (Pixel p : s.pixels)
+        mix(p & 0xFFFFFFu);
+    return h;
+}
+
 std::string ArtefactPath(const std::string& name)
 {
     std::filesystem::create_directories("artefacts");

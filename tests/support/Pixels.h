@@ -2,6 +2,7 @@
 // surfaces written to PNG files to look at.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/Bmp.h"
@@ -19,6 +20,10 @@ COLORREF PixelAt(const Surface& s, int x, int y);
 
 // Writes `s` as an RGB PNG; returns false if the file cannot be written.
 bool WritePng(const Surface& s, const std::string& path);
+
+// A 64-bit FNV-1a hash of the surface's size and pixels: equal pictures,
+// equal prints; one pixel changed changes it.
+std::uint64_t Fingerprint(const Surface& s);
 
 // Where tests leave the pictures they make: <build>/artefacts/<name>.
 std::string ArtefactPath(const std::string& name);
