@@ -3,9 +3,10 @@
 #pragma once
 
 #include "platform/Framework.h"
+#include "res/ResourceIds.h"
 
 class CAboutDlg : public CDialog {
   public:
-    enum { IDD = 100 };
+    enum { IDD = IDD_ABOUTBOX };
     explicit CAboutDlg(CWnd* pParent = nullptr);
 };

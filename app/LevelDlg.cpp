@@ -8,5 +8,5 @@ CLevelDlg::CLevelDlg(CWnd* pParent) : CDialog(IDD, pParent)
 void CLevelDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, 1007, m_strLevel);
+    DDX_Text(pDX, IDC_LEVEL, m_strLevel);
 }

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "platform/Framework.h"
+#include "res/ResourceIds.h"
 
 class CLevelDlg : public CDialog {
   public:
-    enum { IDD = 173 };
+    enum { IDD = IDD_LEVEL };
     explicit CLevelDlg(CWnd* pParent = nullptr);
     void DoDataExchange(CDataExchange* pDX) override;
 

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "platform/Framework.h"
+#include "res/ResourceIds.h"
 
 class CSplashDlg : public CDialog {
   public:
-    enum { IDD = 168 };
+    enum { IDD = IDD_SPLASH };
     explicit CSplashDlg(CWnd* pParent = nullptr);
 };

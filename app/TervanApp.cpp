@@ -2,32 +2,15 @@
 
 #include "app/SplashDlg.h"
 #include "app/TervanDlg.h"
-
-namespace {
-struct AppCommand {
-    UINT id;
-    void (CWinApp::*handler)();
-};
-
-// Help is the framework's own.
-const AppCommand kCommands[] = {
-    {ID_HELP, &CWinApp::OnHelp},
-};
-} // namespace
+#include "res/Resources.h"
 
 CTervanApp theApp;
 
-CTervanApp::CTervanApp() = default;
-
-BOOL CTervanApp::OnCmdMsg(UINT nID)
+CTervanApp::CTervanApp()
 {
-    for (const AppCommand& command : kCommands) {
-        if (command.id == nID) {
-            (this->*command.handler)();
-            return TRUE;
-        }
-    }
-    return FALSE;
+    // Everything the framework looks up (templates, strings, faces,
+    // pictures) is the program's own from here on.
+    SetApplicationResources(&TervanResources());
 }
 
 BOOL CTervanApp::InitInstance()

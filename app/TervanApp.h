@@ -8,10 +8,6 @@ class CTervanApp : public CWinApp {
   public:
     CTervanApp();
     BOOL InitInstance() override;
-
-    // The application's command table: commands it handles itself rather
-    // than leaving them to the windows. Returns FALSE for a command it lacks.
-    BOOL OnCmdMsg(UINT nID);
 };
 
 extern CTervanApp theApp;

@@ -7,7 +7,7 @@ CTervanDlg::CTervanDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
     m_strGasTempC.Empty();
     m_strGasTempK.Empty();
-    m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(128) : 128;
+    m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : IDR_MAINFRAME;
 }
 
 // clang-format off
@@ -17,27 +17,27 @@ BEGIN_MESSAGE_MAP(CTervanDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_LBUTTONDOWN()
     ON_WM_TIMER()
-    ON_BN_CLICKED(1000, OnTancaBotella)
-    ON_BN_CLICKED(1001, OnEscalfarAigua)
-    ON_BN_CLICKED(1002, OnSubmergirBotella)
-    ON_BN_CLICKED(1003, OnRefredarAigua)
+    ON_BN_CLICKED(IDC_TANCA_BOTELLA, OnTancaBotella)
+    ON_BN_CLICKED(IDC_ESCALFAR_AIGUA, OnEscalfarAigua)
+    ON_BN_CLICKED(IDC_SUBMERGIR_BOTELLA, OnSubmergirBotella)
+    ON_BN_CLICKED(IDC_REFREDAR_AIGUA, OnRefredarAigua)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
-    ON_BN_CLICKED(1004, OnInf)
-    ON_BN_CLICKED(1005, OnAnotaValorsInicials)
-    ON_BN_CLICKED(1008, OnAnotaNivellInicial)
-    ON_BN_CLICKED(1009, OnPageFirst)
-    ON_BN_CLICKED(1010, OnPagePrev)
-    ON_BN_CLICKED(1013, OnPageNext)
-    ON_BN_CLICKED(1011, OnAnotacio)
+    ON_BN_CLICKED(IDC_INF, OnInf)
+    ON_BN_CLICKED(IDC_ANOTA_VALORS_INICIALS, OnAnotaValorsInicials)
+    ON_BN_CLICKED(IDC_ANOTA_NIVELL_INICIAL, OnAnotaNivellInicial)
+    ON_BN_CLICKED(IDC_PAGE_FIRST, OnPageFirst)
+    ON_BN_CLICKED(IDC_PAGE_PREV, OnPagePrev)
+    ON_BN_CLICKED(IDC_PAGE_NEXT, OnPageNext)
+    ON_BN_CLICKED(IDC_ANOTACIO, OnAnotacio)
 END_MESSAGE_MAP()
 // clang-format on
 
 void CTervanDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, 1006, m_strGasTempC);
-    DDX_Text(pDX, 1007, m_strGasTempK);
+    DDX_Text(pDX, IDC_GAS_TEMP_C, m_strGasTempC);
+    DDX_Text(pDX, IDC_GAS_TEMP_K, m_strGasTempK);
 }
 
 BOOL CTervanDlg::OnInitDialog()
@@ -46,7 +46,7 @@ BOOL CTervanDlg::OnInitDialog()
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         CString strAboutMenu;
-        strAboutMenu.LoadString(101);
+        strAboutMenu.LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.IsEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, kAboutCommand, strAboutMenu);
@@ -58,9 +58,9 @@ BOOL CTervanDlg::OnInitDialog()
     SeedAndPlaceRightBranch();
     SetUpCanvas();
     ResetValveAndBottle();
-    m_display.Init(25, 43, 4, 1, 146, 32, 44);
+    m_display.Init(25, 43, 4, 1, IDB_DIGIT_0, 32, 44);
     SetRoomAndWater();
-    SetTimer(2, 3000);
+    SetTimer(kDriftTimer, kDriftTimerMs);
     SetGasAndPressure();
     SetNotebookStart();
     return TRUE;

@@ -4,14 +4,24 @@
 #pragma once
 
 #include "model/ExperimentState.h"
+#include "model/ManometerGeometry.h"
 #include "platform/Framework.h"
+#include "res/ResourceIds.h"
 #include "view/DigitDisplay.h"
 
 class CTervanDlg : public CDialog, public ExperimentState {
   public:
-    enum { IDD = 102 };
+    enum { IDD = IDD_TERVAN_DIALOG };
+    // The command of the About item added to the system menu.
     static constexpr UINT kAboutCommand = 16;
-    static constexpr COLORREF kBenchColour = RGB(215, 255, 215);
+    // The three window timers and their periods: the valve turns a frame,
+    // the water drifts towards the room, the gas follows the water.
+    static constexpr UINT kValveTimer = 1;
+    static constexpr UINT kValveTimerMs = 30;
+    static constexpr UINT kDriftTimer = 2;
+    static constexpr UINT kDriftTimerMs = 3000;
+    static constexpr UINT kGasTimer = 3;
+    static constexpr UINT kGasTimerMs = 50;
 
     explicit CTervanDlg(CWnd* pParent = nullptr);
 
@@ -23,7 +33,14 @@ class CTervanDlg : public CDialog, public ExperimentState {
     HCURSOR OnQueryDragIcon();
     void OnInf();
 
-    // --- model/: operator actions (Actions.cpp, Mouse.cpp) -------------------
+    // --- app/: start-up steps (StartUpSteps.cpp) ----------------------------
+    void SeedAndPlaceRightBranch();
+    void ResetValveAndBottle();
+    void SetRoomAndWater();
+    void SetGasAndPressure();
+    void SetNotebookStart();
+
+    // --- app/: procedure buttons (Actions.cpp) and the mouse (Mouse.cpp) ----
     void OnAnotaValorsInicials();
     void OnTancaBotella();
     void OnAnotaNivellInicial();
@@ -35,22 +52,10 @@ class CTervanDlg : public CDialog, public ExperimentState {
     // Runs the level dialog; true with the typed text and its number when
     // the student confirmed a usable level (a useless one is explained).
     bool AskLevel(CString& typed, double& cm);
-    void ShowWarning(const char* text);
-    // Fills the notebook's place with the bench colour and empties the label.
+    // Empties the page label and clears the notebook's place.
     void PutNotebookAway();
 
-    // --- model/: the two blocking animations (Animations.cpp) ----------------
-    void RaiseBottle();
-    void FillWaterBath();
-
-    // --- model/: start-up (StartUpSteps.cpp) --------------------------------
-    void SeedAndPlaceRightBranch();
-    void ResetValveAndBottle();
-    void SetRoomAndWater();
-    void SetGasAndPressure();
-    void SetNotebookStart();
-
-    // --- model/: clock (Clock.cpp, Heating.cpp) -----------------------------
+    // --- app/: clock (Clock.cpp), heating and cooling (Heating.cpp) ---------
     void OnTimer(UINT nIDEvent);
     void ValveTick();
     void DriftTick();
@@ -62,6 +67,18 @@ class CTervanDlg : public CDialog, public ExperimentState {
     bool HeatWater(double step);
     bool CoolWater(double step);
 
+    // --- app/: the notebook's page buttons (PageButtons.cpp) ----------------
+    void OnPageFirst();
+    void OnPagePrev();
+    void OnPageNext();
+
+    // --- app/: what the student is told (Messages.cpp) ----------------------
+    void ShowWarning(const char* text);
+    // A spill the manometer found: the drag ends and the warning shows.
+    void WarnOfSpill(Spill spill);
+    // Shows a drawing failure's code; the caller then carries on.
+    void ReportError(const char* code);
+
     // --- view/: canvas and frame of every drawing routine (Canvas.cpp) ------
     void SetUpCanvas();
     // Selects the back buffer into its surface; reports `code` on failure.
@@ -70,21 +87,26 @@ class CTervanDlg : public CDialog, public ExperimentState {
     void CopyMemberBitmap(CBitmap& bitmap, int x, int y, const char* code);
     // Copies all 600 x 400 pixels of the back buffer to the client at (21, 21).
     void CopyBackBufferToWindow();
-    // Shows a drawing failure's code; the caller then carries on.
-    void ReportError(const char* code);
 
-    // --- view/: bench scene, manometer and side gauge -----------------------
+    // --- view/: bench scene (BenchScene.cpp), manometer (Manometer.cpp) -----
     void DrawBench();
     void DrawThermometer();
     void DrawWaterBath();
+    // The valve's picture m_nValveFrame at its place, without a copy.
+    void DrawValve();
+    // The water temperature on the thermometer's digits, without a copy.
+    void DrawWaterDigits();
     void DrawManometer();
     void DrawSideGauge();
 
-    // --- notebook/ (Notebook.cpp, PageButtons.cpp) ---------------------------
+    // --- view/: the two blocking animations (Animations.cpp) ----------------
+    void RaiseBottle();
+    void FillWaterBath();
+
+    // --- notebook/ (Notebook.cpp) -------------------------------------------
     void DrawNotebook();
-    void OnPageFirst();
-    void OnPagePrev();
-    void OnPageNext();
+    // Fills the notebook's place with the bench colour, without a copy.
+    void ClearNotebookPlace();
 
     // Canvas members, in this order of declaration.
     CDC m_dcBack;

@@ -8,5 +8,5 @@ CWarningDlg::CWarningDlg(CWnd* pParent) : CDialog(IDD, pParent)
 void CWarningDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, 1005, m_strMessage);
+    DDX_Text(pDX, IDC_WARNING_TEXT, m_strMessage);
 }

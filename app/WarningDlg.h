@@ -3,10 +3,11 @@
 #pragma once
 
 #include "platform/Framework.h"
+#include "res/ResourceIds.h"
 
 class CWarningDlg : public CDialog {
   public:
-    enum { IDD = 170 };
+    enum { IDD = IDD_WARNING };
     explicit CWarningDlg(CWnd* pParent = nullptr);
     void DoDataExchange(CDataExchange* pDX) override;
 

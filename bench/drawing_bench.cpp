@@ -10,12 +10,14 @@
 
 #include "app/TervanDlg.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "res/Resources.h"
 #include "view/DrawBitmap.h"
 
 namespace {
 struct Bench {
     Bench()
     {
+        SetApplicationResources(&TervanResources());
         Random::SetSource([] { return 16000; });
         backend.onScriptFailure = [](const std::string&) {};
         backend.ExpectModal([](CDialog&) { return IDOK; });
@@ -24,7 +26,7 @@ struct Bench {
             d->m_nBottleY = 200;
             d->m_bBottleClosed = true;
             d->m_bSubmerged = true;
-            d->m_nValveFrame = 142;
+            d->m_nValveFrame = IDB_VALVE_CLOSED;
             d->m_strPage.Empty();
             d->m_dPressureDiff = 12.0;
             d->DrawBench();
@@ -67,11 +69,11 @@ void CopyToWindow(benchmark::State& s)
 }
 void ValveFrame(benchmark::State& s)
 {
-    Run(s, [](CTervanDlg& d) { DrawBitmap(&d.m_dcBack, 234, 114, 50, 50, 140); });
+    Run(s, [](CTervanDlg& d) { DrawBitmap(&d.m_dcBack, 234, 114, 50, 50, IDB_VALVE_OPEN + 3); });
 }
 void DigitCell(benchmark::State& s)
 {
-    Run(s, [](CTervanDlg& d) { DrawBitmap(&d.m_dcBack, 62, 43, 37, 50, 149); });
+    Run(s, [](CTervanDlg& d) { DrawBitmap(&d.m_dcBack, 62, 43, 37, 50, IDB_DIGIT_0 + 3); });
 }
 void Manometer(benchmark::State& s)
 {

@@ -1,12 +1,13 @@
-# Turns every res/bitmaps/<ID>.bmp into bytes compiled into the program, with a
-# table the framework looks bitmaps up in by ID. Nothing is read at run time.
-function(tervan_embed_bitmaps dir out)
-  file(GLOB _bmps CONFIGURE_DEPENDS ${dir}/*.bmp)
+# Turns every res/bitmaps/<ID>.bmp and res/icons/<name>-<pixels>.png into
+# bytes compiled into the program, with the tables the application hands to
+# the framework. Nothing is read at run time.
+function(tervan_embed_resources bitmaps icons out)
+  file(GLOB _files CONFIGURE_DEPENDS ${bitmaps}/*.bmp ${icons}/*.png)
   add_custom_command(
     OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} -DDIR=${dir} -DOUT=${out}
-            -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/GenerateEmbeddedBitmaps.cmake
-    DEPENDS ${_bmps} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/GenerateEmbeddedBitmaps.cmake
-    COMMENT "Embedding bitmap resources"
+    COMMAND ${CMAKE_COMMAND} -DBITMAPS=${bitmaps} -DICONS=${icons} -DOUT=${out}
+            -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/GenerateEmbeddedResources.cmake
+    DEPENDS ${_files} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/GenerateEmbeddedResources.cmake
+    COMMENT "Embedding bitmaps and icons"
     VERBATIM)
 endfunction()

@@ -14,7 +14,7 @@ add_test(NAME package_contents
           ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 add_test(NAME package_depends
   COMMAND bash ${_script} depends ${_deb} ${_root}
-          ${CMAKE_SOURCE_DIR}/res/FontSubstitutes.cpp ${TERVAN_FONT_PACKAGES})
+          ${CMAKE_SOURCE_DIR}/res/Resources.cpp ${TERVAN_FONT_PACKAGES})
 add_test(NAME package_desktop_entry COMMAND bash ${_script} desktop ${_deb} ${_root})
 add_test(NAME package_metainfo COMMAND bash ${_script} metainfo ${_deb} ${_root})
 add_test(NAME package_lintian COMMAND bash ${_script} lintian ${_deb} ${_root})

@@ -4,16 +4,20 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "res/ResourceIds.h"
 
 struct ExperimentState {
     static constexpr int kMaxRows = 14;
 
-    // Valve and bottle. The valve pictures are bitmaps 137 (open) to 142
-    // (closed); the first accepted click closes it.
+    // Valve and bottle. The valve's frame is the ID of its picture, from
+    // IDB_VALVE_OPEN to IDB_VALVE_CLOSED; the first accepted click closes it.
     bool m_bValveMoving = false;
-    int m_nValveFrame = 137;
+    int m_nValveFrame = IDB_VALVE_OPEN;
     int m_nValveStep = -1;
-    int m_nBottleY = 254; // 200 once raised onto its stopper
+    // The bottle's top row: open below its stopper, then raised onto it.
+    static constexpr int kBottleOpenY = 254;
+    static constexpr int kBottleRaisedY = 200;
+    int m_nBottleY = kBottleOpenY;
     bool m_bBottleClosed = false;
     bool m_bSubmerged = false;
 

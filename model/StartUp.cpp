@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/Truncate.h"
 #include "platform/Random.h"
 
 namespace {
@@ -30,7 +31,7 @@ int DiscardDraws()
 
 int TubeYFromDraw(int r)
 {
-    return static_cast<int>(20.0 + 80.0 * Scaled(r)) + 60;
+    return TruncToInt(20.0 + 80.0 * Scaled(r)) + 60;
 }
 
 double RoomTempFor(int month, int r)
@@ -47,5 +48,5 @@ double AtmPressureFromDraw(int r)
 
 int RulerTopFromDraw(int r)
 {
-    return static_cast<int>(50.0 + 12.0 * Scaled(r));
+    return TruncToInt(50.0 + 12.0 * Scaled(r));
 }

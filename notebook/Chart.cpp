@@ -2,21 +2,8 @@
 
 #include <algorithm>
 
-namespace {
-// Truncation toward zero, kept defined for values far off any surface.
-int Trunc(double v)
-{
-    if (!(v > -1e9))
-        return v != v ? 0 : -1000000000;
-    return v > 1e9 ? 1000000000 : static_cast<int>(v);
-}
-
-void Line(CDC* dc, int x1, int y1, int x2, int y2)
-{
-    dc->MoveTo(x1, y1);
-    dc->LineTo(x2, y2);
-}
-} // namespace
+#include "model/Truncate.h"
+#include "view/PenUtil.h"
 
 void CChart::SetRect(int left, int top, int width, int height)
 {
@@ -43,8 +30,8 @@ void CChart::SetRange(double xmin, double xmax, double ymin, double ymax)
 
 CPoint CChart::ToScreen(double x, double y) const
 {
-    return CPoint(Trunc((x - m_dXMin) * m_dXScale) + m_nOriginX,
-                  Trunc((y - m_dYMin) * m_dYScale) + m_nOriginY);
+    return CPoint(TruncToInt((x - m_dXMin) * m_dXScale) + m_nOriginX,
+                  TruncToInt((y - m_dYMin) * m_dYScale) + m_nOriginY);
 }
 
 void CChart::ToWorld(int sx, int sy, double& x, double& y) const
@@ -70,7 +57,7 @@ void CChart::DrawSegment(CDC* dc, double x1, double y1, double x2, double y2) co
 {
     const CPoint a = ToScreen(x1, y1);
     const CPoint b = ToScreen(x2, y2);
-    Line(dc, a.x, a.y, b.x, b.y);
+    Line(*dc, a.x, a.y, b.x, b.y);
 }
 
 void CChart::BuildGrid(int nx, int ny)
@@ -97,13 +84,13 @@ void CChart::BuildGrid(int nx, int ny)
 void CChart::DrawGridX(CDC* dc) const
 {
     for (int i = 1; i < m_nDivX; ++i)
-        Line(dc, m_gridX[i].x1, m_gridX[i].y1, m_gridX[i].x2, m_gridX[i].y2);
+        Line(*dc, m_gridX[i].x1, m_gridX[i].y1, m_gridX[i].x2, m_gridX[i].y2);
 }
 
 void CChart::DrawGridY(CDC* dc) const
 {
     for (int i = 1; i < m_nDivY; ++i)
-        Line(dc, m_gridY[i].x1, m_gridY[i].y1, m_gridY[i].x2, m_gridY[i].y2);
+        Line(*dc, m_gridY[i].x1, m_gridY[i].y1, m_gridY[i].x2, m_gridY[i].y2);
 }
 
 void CChart::DrawFrame(CDC* dc, bool withFrame) const

@@ -2,8 +2,8 @@
 // least-squares line through the rows and its equation, whose intercept is
 // the student's estimate of absolute zero.
 #include "model/LevelParser.h"
+#include "model/LinearFit.h"
 #include "notebook/Chart.h"
-#include "notebook/LinearFit.h"
 #include "notebook/NotebookPage.h"
 
 namespace Notebook {

@@ -1,14 +1,20 @@
 // The lab notebook, drawn over the right part of the bench: the page picture,
-// its label, then the cover, a measurement page, the graph page or nothing.
+// its label, then the cover, a measurement page, the graph page or nothing;
+// and its place cleared when it is put away.
 #include "app/TervanDlg.h"
+#include "model/NotebookPages.h"
 #include "notebook/NotebookPage.h"
-#include "notebook/NotebookPages.h"
+#include "res/ErrorCodes.h"
+#include "view/BenchLayout.h"
 #include "view/DrawBitmap.h"
+#include "view/SceneColours.h"
 
 void CTervanDlg::DrawNotebook()
 {
-    SelectBackBuffer("error 1001");
-    DrawBitmap(&m_dcBack, 387, 50, 212, 299, 171); // covers the previous page
+    SelectBackBuffer(Err::kNotebookBackBuffer);
+    // The empty page covers the previous one.
+    DrawBitmap(&m_dcBack, Bench::kNotebookPage.x, Bench::kNotebookPage.y, Bench::kNotebookW,
+               Bench::kNotebookH, Bench::kNotebookPage.id);
     NotebookFonts fonts;
     CFont* oldFont = m_dcBack.SelectObject(&fonts.label);
     m_dcBack.SetTextColor(Notebook::kInk);
@@ -31,6 +37,12 @@ void CTervanDlg::DrawNotebook()
     if (oldFont)
         m_dcBack.SelectObject(oldFont);
     CopyBackBufferToWindow();
+}
+
+void CTervanDlg::ClearNotebookPlace()
+{
+    m_dcBack.FillSolidRect(Bench::kNotebookPage.x, Bench::kNotebookPage.y, Bench::kNotebookW,
+                           Bench::kNotebookH, Scene::kBench);
 }
 
 namespace Notebook {

@@ -3,7 +3,12 @@
 
 namespace {
 IBackend* g_backend = nullptr;
+
+time_seconds BackendTime()
+{
+    return g_backend->NowSeconds();
 }
+} // namespace
 
 IBackend* GetBackend()
 {
@@ -13,6 +18,8 @@ IBackend* GetBackend()
 void SetBackend(IBackend* backend)
 {
     g_backend = backend;
+    // The calendar follows the backend's clock: a test's clock sets the date.
+    SetTimeSource(backend ? &BackendTime : nullptr);
 }
 
 void Sleep(UINT ms)

@@ -15,9 +15,6 @@ class IBackend {
   public:
     virtual ~IBackend() = default;
 
-    // The name message boxes carry as their caption.
-    virtual CString AppName() = 0;
-
     // Dialogs: build the window from the dialog's template, initialise it,
     // run it until EndModal and return the result given there.
     virtual INT_PTR RunModal(CDialog& dlg) = 0;

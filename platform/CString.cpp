@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/StringTable.h"
-
 void CString::Format(const char* format, ...)
 {
     va_list args;
@@ -24,9 +22,18 @@ void CString::Format(const char* format, ...)
     va_end(args);
 }
 
+namespace {
+StringLookup g_lookup = nullptr;
+}
+
+void SetStringLookup(StringLookup lookup)
+{
+    g_lookup = lookup;
+}
+
 BOOL CString::LoadString(UINT id)
 {
-    const char* text = FindStringResource(id);
+    const char* text = g_lookup ? g_lookup(id) : nullptr;
     m_text = text ? text : "";
     return text != nullptr;
 }

@@ -19,6 +19,7 @@ class CString {
 #endif
         ;
 
+    // The text of string resource `id`, empty when there is none.
     BOOL LoadString(UINT id);
 
     bool IsEmpty() const
@@ -94,3 +95,8 @@ class CString {
   private:
     std::string m_text;
 };
+
+// Where LoadString finds its texts: the framework points it at the
+// application's string table. Null: no strings at all.
+using StringLookup = const char* (*)(UINT id);
+void SetStringLookup(StringLookup lookup);

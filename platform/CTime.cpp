@@ -2,12 +2,19 @@
 
 #include <ctime>
 
-#include "platform/Backend.h"
+namespace {
+TimeSource g_source = nullptr;
+}
+
+void SetTimeSource(TimeSource source)
+{
+    g_source = source;
+}
 
 time_seconds TimeNow()
 {
-    if (IBackend* backend = GetBackend())
-        return backend->NowSeconds();
+    if (g_source)
+        return g_source();
     return static_cast<time_seconds>(std::time(nullptr));
 }
 

@@ -1,5 +1,6 @@
 // Calendar time: the current time in whole seconds and its local calendar
-// fields. The time comes from the window backend, so tests can set the date.
+// fields. The framework takes the time from the window backend, so that
+// tests can set the date.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,10 @@ using time_seconds = std::int64_t;
 
 // The current calendar time in whole seconds since 1970.
 time_seconds TimeNow();
+
+// Where TimeNow reads the time; null: the system clock.
+using TimeSource = time_seconds (*)();
+void SetTimeSource(TimeSource source);
 
 class CTime {
   public:

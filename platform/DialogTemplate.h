@@ -61,9 +61,6 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;
 };
 
-// The template with that ID, kept as data in res/, or null.
-const DialogTemplate* FindDialogTemplate(UINT id);
-
 // Dialog units to pixels with the base units of the template's own font.
 struct DialogUnits {
     double xPerUnit;

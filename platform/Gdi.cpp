@@ -2,10 +2,10 @@
 
 #include <unordered_map>
 
+#include "platform/ApplicationResources.h"
 #include "platform/Bmp.h"
 #include "platform/Dc.h"
 #include "platform/Faults.h"
-#include "platform/Resources.h"
 
 namespace {
 

@@ -22,7 +22,6 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT SC_CLOSE = 0xF060;
-constexpr UINT ID_HELP = 57670;
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT MK_LBUTTON = 0x0001;

@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ApplicationResources.h"
 #include "platform/FontSubstitutes.h"
 
 namespace {

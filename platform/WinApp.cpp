@@ -1,6 +1,6 @@
 #include "platform/WinApp.h"
 
-#include "platform/Backend.h"
+#include "platform/ApplicationResources.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -31,9 +31,7 @@ CString AfxGetAppName()
 {
     if (g_app && g_app->m_pszAppName)
         return g_app->m_pszAppName;
-    if (IBackend* backend = GetBackend())
-        return backend->AppName();
-    return "Tervan";
+    return GetApplicationResources().name;
 }
 
 int AfxWinMain()

@@ -12,9 +12,8 @@ class CWinApp {
     CWinApp& operator=(const CWinApp&) = delete;
 
     virtual BOOL InitInstance();
-    void OnHelp() {}
 
-    // The icon resource `id` (the program's icon is 128).
+    // The icon resource `id`.
     HICON LoadIcon(UINT id) const { return static_cast<HICON>(id); }
 
     CWnd* m_pMainWnd = nullptr;
@@ -22,7 +21,8 @@ class CWinApp {
 };
 
 CWinApp* AfxGetApp();
-// The application's name: the one given to CWinApp, else the backend's.
+// The application's name: the one given to CWinApp, else the one in the
+// application's resources.
 CString AfxGetAppName();
 // Runs the application object: InitInstance, and the program ends after it.
 int AfxWinMain();

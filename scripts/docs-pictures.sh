@@ -7,9 +7,9 @@ set -euo pipefail
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
 (cd "$build/tests" &&
-  ./app_tests --gtest_filter='PracticalTest.TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt' >/dev/null)
+  ./scenarios_tests --gtest_filter='PracticalTest.TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt' >/dev/null)
 (cd "$build/tests/e2e" && QT_QPA_PLATFORM=offscreen \
-  ./e2e_tests --gtest_filter='E2eTest.ProgramShowsTitleThenMainWindowAsTemplated' >/dev/null)
+  ./e2e_tests --gtest_filter='StartupTest.ProgramShowsTitleThenMainWindowAsTemplated' >/dev/null)
 squeeze() { python3 "$root/scripts/recompress-png.py" "$1" "$root/docs/$2"; echo "docs/$2"; }
 squeeze "$build/tests/artefacts/practical-graph.png" bench-graph-page.png
 squeeze "$build/tests/artefacts/practical-gauge.png" bench-side-gauge.png

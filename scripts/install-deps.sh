@@ -2,14 +2,14 @@
 # Installs the Debian packages Tervan builds and tests with, only those missing.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang-format
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev
   fonts-liberation fonts-comic-neue fonts-urw-base35 fonts-dejavu-core
   xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream fontconfig
-  x11-utils x11-apps python3
+  x11-utils x11-apps python3 xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,8 @@
-// The fixed part of the apparatus: bench and ruler, thermometer, water bath.
+// The fixed part of the apparatus: bench and ruler, the valve, the
+// thermometer and its digits, the water bath.
 #include "app/TervanDlg.h"
+#include "res/ErrorCodes.h"
+#include "view/BenchLayout.h"
 #include "view/DrawBitmap.h"
 #include "view/PenUtil.h"
 #include "view/SceneColours.h"
@@ -7,15 +10,18 @@
 
 void CTervanDlg::DrawBench()
 {
-    SelectBackBuffer("error 1001");
+    SelectBackBuffer(Err::kBenchBackBuffer);
     m_dcBack.FillSolidRect(0, 0, 600, 400, Scene::kBench);
-    CopyMemberBitmap(m_bmpStopper, 104, 132, "error 1003");
-    CopyMemberBitmap(m_bmpBottle, 70, m_nBottleY, "error 1003");
-    CopyMemberBitmap(m_bmpTubeH, 147, 132, "error 1004");
-    CopyMemberBitmap(m_bmpTubeV, 252, 60, "error 1004b");
-    m_dcBack.BitBlt(252, 210, 15, 285, &m_dcImage, 0, 0, SRCCOPY);
-    CopyMemberBitmap(m_bmpFunnel, 243, 55, "error 1004c");
-    DrawBitmap(&m_dcBack, 234, 114, 50, 50, static_cast<UINT>(m_nValveFrame));
+    CopyMemberBitmap(m_bmpStopper, Bench::kStopper.x, Bench::kStopper.y,
+                     Err::kBenchStopperOrBottle);
+    CopyMemberBitmap(m_bmpBottle, Bench::kBottleX, m_nBottleY, Err::kBenchStopperOrBottle);
+    CopyMemberBitmap(m_bmpTubeH, Bench::kTubeH.x, Bench::kTubeH.y, Err::kBenchTubeH);
+    CopyMemberBitmap(m_bmpTubeV, Bench::kColumnTop.x, Bench::kColumnTop.y, Err::kBenchTubeV);
+    // The same tube again, still selected: no second selection to fail.
+    m_dcBack.BitBlt(Bench::kColumnBottom.x, Bench::kColumnBottom.y, 15, 285, &m_dcImage, 0, 0,
+                    SRCCOPY);
+    CopyMemberBitmap(m_bmpFunnel, Bench::kFunnel.x, Bench::kFunnel.y, Err::kBenchFunnel);
+    DrawValve();
 
     // Ruler: 24 px per centimetre, a tick every half centimetre, minor ticks
     // every 3 px; nothing right of x 340.
@@ -50,56 +56,70 @@ void CTervanDlg::DrawBench()
     CopyBackBufferToWindow();
 }
 
+void CTervanDlg::DrawValve()
+{
+    DrawBitmap(&m_dcBack, Bench::kValveX, Bench::kValveY, Bench::kValveSize, Bench::kValveSize,
+               static_cast<UINT>(m_nValveFrame));
+}
+
+void CTervanDlg::DrawWaterDigits()
+{
+    m_display.DrawValue(&m_dcBack, m_dWaterTemp);
+}
+
 void CTervanDlg::DrawThermometer()
 {
-    SelectBackBuffer("error 1005");
+    SelectBackBuffer(Err::kThermometerBackBuffer);
     CPenSwap pens(*this, m_dcBack);
     CPen bar;
-    pens.Use(bar, PS_SOLID, 34, Scene::kBrown, nullptr, "error 1006");
+    pens.Use(bar, PS_SOLID, 34, Scene::kBrown, nullptr, Err::kThermometerBarPen);
     m_dcBack.MoveTo(-10, 77);
     m_dcBack.LineTo(50, 77);
-    CopyMemberBitmap(m_bmpThermometer, 10, 10, "error 1006b");
-    m_display.DrawValue(&m_dcBack, m_dWaterTemp);
+    CopyMemberBitmap(m_bmpThermometer, Bench::kThermometer.x, Bench::kThermometer.y,
+                     Err::kThermometerCase);
+    DrawWaterDigits();
     CopyBackBufferToWindow();
-    pens.Restore("error 1007");
+    pens.Restore(Err::kThermometerRestorePen);
     pens.Delete(bar, nullptr);
 }
 
 void CTervanDlg::DrawWaterBath()
 {
-    SelectBackBuffer("error 1008");
+    SelectBackBuffer(Err::kBathBackBuffer);
     CPenSwap pens(*this, m_dcBack);
 
     CPen top;
-    pens.Use(top, PS_SOLID, 34, Scene::kBrown, "error 1036", "error 1009");
+    pens.Use(top, PS_SOLID, 34, Scene::kBrown, Err::kBathTopPenCreate, Err::kBathTopPenSelect);
     WaterBath::BenchTop(m_dcBack);
     pens.Drop(top, nullptr);
 
     // Transparent dots let the bottle and the bench show through the water.
     CPen water;
-    pens.Use(water, PS_DOT, 1, Scene::kWaterBlue, "error 1037", "error 1010");
+    pens.Use(water, PS_DOT, 1, Scene::kWaterBlue, Err::kBathWaterPenCreate,
+             Err::kBathWaterPenSelect);
     for (int j = 0; j < Scene::kWaterLines; ++j) {
         if (!m_dcBack.SelectObject(&water))
-            ReportError("error 1011");
+            ReportError(Err::kBathWaterPenReselect);
         m_dcBack.MoveTo(Scene::WaterLineX(j), Scene::WaterLineY(j));
         m_dcBack.LineTo(200, Scene::WaterLineY(j));
     }
     pens.Drop(water, nullptr);
 
     CPen walls;
-    pens.Use(walls, PS_SOLID, 10, Scene::kBlue, "error 1038", "error 1012");
+    pens.Use(walls, PS_SOLID, 10, Scene::kBlue, Err::kBathWallPenCreate, Err::kBathWallPenSelect);
     WaterBath::Walls(m_dcBack);
     pens.Drop(walls, nullptr);
 
     CPen edge;
-    pens.Use(edge, PS_SOLID, 2, Scene::kWaterBlue, "error 1039", "error 1013");
+    pens.Use(edge, PS_SOLID, 2, Scene::kWaterBlue, Err::kBathEdgePenCreate,
+             Err::kBathEdgePenSelect);
     WaterBath::InnerEdge(m_dcBack);
     pens.Drop(edge, nullptr);
 
     CPen probe;
-    pens.Use(probe, PS_SOLID, 2, Scene::kProbe, "error 1040", "error 1014");
+    pens.Use(probe, PS_SOLID, 2, Scene::kProbe, Err::kBathProbePenCreate, Err::kBathProbePenSelect);
     WaterBath::Probe(m_dcBack);
-    pens.Restore("error 1015");
-    pens.Delete(probe, "ERROR 995mk");
+    pens.Restore(Err::kBathRestorePen);
+    pens.Delete(probe, Err::kBathProbePenRelease);
     CopyBackBufferToWindow();
 }

@@ -5,15 +5,15 @@
 
 void CTervanDlg::SetUpCanvas()
 {
-    m_bmpBottle.LoadBitmap(135);
-    m_bmpStopper.LoadBitmap(134);
-    m_bmpTubeH.LoadBitmap(136);
-    m_bmpThermometer.LoadBitmap(145);
-    m_bmpTubeV.LoadBitmap(144);
-    m_bmpGaugeTube.LoadBitmap(165);
-    m_bmpGauge.LoadBitmap(163);
-    m_bmpFunnel.LoadBitmap(143);
-    m_bmpLeftBranch.LoadBitmap(166);
+    m_bmpBottle.LoadBitmap(IDB_BOTTLE);
+    m_bmpStopper.LoadBitmap(IDB_STOPPER);
+    m_bmpTubeH.LoadBitmap(IDB_TUBE_H);
+    m_bmpThermometer.LoadBitmap(IDB_THERMOMETER);
+    m_bmpTubeV.LoadBitmap(IDB_TUBE_V);
+    m_bmpGaugeTube.LoadBitmap(IDB_GAUGE_TUBE);
+    m_bmpGauge.LoadBitmap(IDB_GAUGE);
+    m_bmpFunnel.LoadBitmap(IDB_FUNNEL);
+    m_bmpLeftBranch.LoadBitmap(IDB_LEFT_BRANCH);
     CClientDC dc(this);
     m_dcBack.CreateCompatibleDC(&dc);
     m_bmpBack.CreateCompatibleBitmap(&dc, 600, 400);
@@ -37,17 +37,4 @@ void CTervanDlg::CopyBackBufferToWindow()
 {
     CClientDC dc(this);
     dc.BitBlt(21, 21, 600, 400, &m_dcBack, 0, 0, SRCCOPY);
-}
-
-void CTervanDlg::ReportError(const char* code)
-{
-    // One box at a time. The timers keep running behind an open box, and a
-    // failure that lasts (no pens left, say) hits several codes on every
-    // tick: a box for each code not yet open would nest on the last one,
-    // each letting more ticks through, by the hundred thousand.
-    if (m_bErrorBoxOpen)
-        return;
-    m_bErrorBoxOpen = true;
-    MessageBox(code);
-    m_bErrorBoxOpen = false;
 }

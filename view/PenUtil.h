@@ -1,12 +1,20 @@
-// Pens in the drawing routines: each is created, selected into the back
-// buffer in place of the previous one, and released once the previous one is
-// selected again. A failure shows the routine's code and drawing goes on; a
-// null code means that failure is not reported.
+// Lines and pens in the drawing routines. Each pen is created, selected into
+// the back buffer in place of the previous one, and released once the
+// previous one is selected again. A failure shows the routine's code and
+// drawing goes on; a null code means that failure is not reported.
 #pragma once
 
 #include "platform/Framework.h"
 
 class CTervanDlg;
+
+// A line from (x0, y0) to (x1, y1) with the selected pen; the current point
+// ends at (x1, y1).
+inline void Line(CDC& dc, int x0, int y0, int x1, int y1)
+{
+    dc.MoveTo(x0, y0);
+    dc.LineTo(x1, y1);
+}
 
 class CPenSwap {
   public:

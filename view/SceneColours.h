@@ -16,9 +16,6 @@ constexpr COLORREF kMercury = RGB(173, 173, 173);
 constexpr COLORREF kHighlight = RGB(240, 240, 240);
 constexpr COLORREF kMark = RGB(128, 64, 64);
 
-// The notebook's place on the bench; the side gauge takes it when it is away.
-constexpr int kNotebookX = 387, kNotebookY = 50, kNotebookW = 212, kNotebookH = 299;
-
 // The water bath: bench top, container walls, inner edge of the glass and the
 // thermometer probe hanging into it; the water is 100 dotted lines.
 constexpr int kWaterLines = 100;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
 
 HeadlessBackend::HeadlessBackend()
@@ -21,44 +22,24 @@ HeadlessBackend::~HeadlessBackend()
 
 void HeadlessBackend::SetTimer(CWnd& wnd, UINT id, UINT elapseMs)
 {
-    KillTimer(wnd, id);
-    const UINT period = std::max(elapseMs, 1u);
-    m_timers.push_back({&wnd, id, period, m_nowMs + period, m_timerOrder++});
+    m_timers.Set(wnd, id, elapseMs, m_nowMs);
 }
 
 void HeadlessBackend::KillTimer(CWnd& wnd, UINT id)
 {
-    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
-                                  [&](const Timer& t) { return t.wnd == &wnd && t.id == id; }),
-                   m_timers.end());
-}
-
-bool HeadlessBackend::IsTimerRunning(CWnd& wnd, UINT id) const
-{
-    return std::any_of(m_timers.begin(), m_timers.end(),
-                       [&](const Timer& t) { return t.wnd == &wnd && t.id == id; });
+    m_timers.Kill(wnd, id);
 }
 
 bool HeadlessBackend::DeliverOneDueTimer(std::int64_t until)
 {
-    auto next = m_timers.end();
-    for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
-        if (it->due > until)
-            continue;
-        if (next == m_timers.end() || it->due < next->due ||
-            (it->due == next->due && it->order < next->order))
-            next = it;
-    }
-    if (next == m_timers.end())
+    TimerTable::Due next;
+    if (!m_timers.NextDue(until, next))
         return false;
-    m_nowMs = std::max(m_nowMs, next->due);
-    // A timer that fell due several times while the thread was held ticks
-    // once; its next tick comes a period after this one.
-    next->due = m_nowMs + next->period;
-    next->order = m_timerOrder++;
-    CWnd* wnd = next->wnd;
-    const UINT id = next->id;
-    Dispatch(*wnd, MSG{WM_TIMER, id, 0});
+    // The clock walks to the tick; a tick held back by blocking work comes
+    // now, when the work is over.
+    m_nowMs = std::max(m_nowMs, next.at);
+    m_timers.Ticked(*next.wnd, next.id, m_nowMs);
+    Dispatch(*next.wnd, MSG{WM_TIMER, next.id, 0});
     return true;
 }
 
@@ -183,9 +164,7 @@ void HeadlessBackend::Close(CDialog& dlg)
 
 void HeadlessBackend::WindowDestroyed(CWnd& wnd)
 {
-    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
-                                  [&](const Timer& t) { return t.wnd == &wnd; }),
-                   m_timers.end());
+    m_timers.KillAll(wnd);
     m_queued.erase(std::remove_if(m_queued.begin(), m_queued.end(),
                                   [&](const Input& i) { return i.wnd == &wnd; }),
                    m_queued.end());

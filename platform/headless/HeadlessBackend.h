@@ -15,6 +15,7 @@
 #include "platform/Backend.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Surface.h"
+#include "platform/TimerTable.h"
 
 class HeadlessBackend : public IBackend {
   public:
@@ -33,7 +34,9 @@ class HeadlessBackend : public IBackend {
     void Advance(std::int64_t ms);
     // Delivers the input queued during blocking work and every timer now due.
     void Pump();
-    bool IsTimerRunning(CWnd& wnd, UINT id) const;
+    bool IsTimerRunning(CWnd& wnd, UINT id) const { return m_timers.IsRunning(wnd, id); }
+    // The period a running timer was started with (at least 1 ms), or 0.
+    UINT TimerPeriod(CWnd& wnd, UINT id) const { return m_timers.Period(wnd, id); }
     std::int64_t TotalSleptMs() const { return m_sleptMs; }
 
     // --- Windows --------------------------------------------------------
@@ -102,7 +105,6 @@ class HeadlessBackend : public IBackend {
     std::function<void(const std::string&)> onScriptFailure;
 
     // --- IBackend ---------------------------------------------------------
-    CString AppName() override { return "Tervan"; }
     INT_PTR RunModal(CDialog& dlg) override;
     void EndModal(CDialog& dlg, int result) override;
     bool HasControl(CWnd& wnd, int id) override;
@@ -145,13 +147,6 @@ class HeadlessBackend : public IBackend {
         std::vector<MenuItem> systemMenu;
         std::vector<IconDraw> iconDraws;
     };
-    struct Timer {
-        CWnd* wnd;
-        UINT id;
-        UINT period;
-        std::int64_t due;
-        std::uint64_t order; // ties in due time go in the order timers were set
-    };
     struct Input {
         CWnd* wnd;
         MSG msg;
@@ -171,10 +166,9 @@ class HeadlessBackend : public IBackend {
     int m_dispatchDepth = 0;
     int m_sleepDepth = 0;
     int m_modalDepth = 0;
-    std::uint64_t m_timerOrder = 0;
     CWnd* m_capture = nullptr;
     std::map<CWnd*, std::unique_ptr<Window>> m_windows;
-    std::vector<Timer> m_timers;
+    TimerTable m_timers;
     std::deque<Input> m_queued;
     std::deque<ModalScript> m_scripts;
     std::vector<Box> m_boxes;

@@ -40,7 +40,7 @@ void ClassicButton::paintEvent(QPaintEvent*)
         p.setPen(QtLook::Shadow());
         p.drawRect(r.adjusted(0, 0, -1, -1));
     } else
-        PaintRaised(p, r);
+        QtLook::DrawEdge(p, r, QtLook::Edge::Button);
     PaintText(p, r, pressed);
     if (hasFocus()) {
         // The dotted focus rectangle inside the edges.
@@ -48,20 +48,6 @@ void ClassicButton::paintEvent(QPaintEvent*)
         p.setPen(dots);
         p.drawRect(r.adjusted(3, 3, -4, -4));
     }
-}
-
-void ClassicButton::PaintRaised(QPainter& p, QRect r)
-{
-    const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
-    p.setPen(QtLook::Highlight());
-    p.drawLine(x0, y0, x1 - 1, y0);
-    p.drawLine(x0, y0, x0, y1 - 1);
-    p.setPen(QtLook::DarkShadow());
-    p.drawLine(x0, y1, x1, y1);
-    p.drawLine(x1, y0, x1, y1);
-    p.setPen(QtLook::Shadow());
-    p.drawLine(x0 + 1, y1 - 1, x1 - 1, y1 - 1);
-    p.drawLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
 }
 
 void ClassicButton::PaintFlat(QPainter& p, QRect r)

@@ -17,7 +17,6 @@ class ClassicButton : public QPushButton {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void PaintRaised(QPainter& p, QRect r);
     void PaintFlat(QPainter& p, QRect r);
     void PaintText(QPainter& p, QRect r, bool pressed);
 

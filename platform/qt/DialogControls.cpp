@@ -23,7 +23,7 @@ QImage PictureOf(const ControlTemplate& c)
 {
     const unsigned id = static_cast<unsigned>(QString::fromLatin1(c.caption).toUInt());
     if (c.style & CS_ICON)
-        return QtLook::AppIcon().pixmap(32, 32).toImage();
+        return QtLook::IconOf(id).pixmap(32, 32).toImage();
     return QtLook::BitmapImage(id);
 }
 } // namespace

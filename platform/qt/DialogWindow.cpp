@@ -190,15 +190,6 @@ void DialogWindow::paintEvent(QPaintEvent*)
         p.drawRect(r.adjusted(0, 0, -1, -1));
         return;
     }
-    // The raised double edge of a dialog frame, then the face.
-    auto edge = [&](QRect e, QColor topLeft, QColor bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(e.left(), e.top(), e.right() - 1, e.top());
-        p.drawLine(e.left(), e.top(), e.left(), e.bottom() - 1);
-        p.setPen(bottomRight);
-        p.drawLine(e.left(), e.bottom(), e.right(), e.bottom());
-        p.drawLine(e.right(), e.top(), e.right(), e.bottom());
-    };
-    edge(r, QtLook::Light(), QtLook::DarkShadow());
-    edge(r.adjusted(1, 1, -1, -1), QtLook::Highlight(), QtLook::Shadow());
+    // The raised double edge of a dialog frame; the face shows inside it.
+    QtLook::DrawEdge(p, r, QtLook::Edge::Window);
 }

@@ -2,12 +2,13 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 #include "platform/qt/QtLook.h"
 
 EditControl::EditControl(const ControlTemplate& t, QWidget* parent)
-    : QFrame(parent), m_bWantReturn((t.style & CS_WANTRETURN) != 0)
+    : QWidget(parent), m_bWantReturn((t.style & CS_WANTRETURN) != 0)
 {
     const bool readOnly = (t.style & CS_READONLY) != 0;
     QWidget* inner = nullptr;
@@ -48,16 +49,13 @@ EditControl::EditControl(const ControlTemplate& t, QWidget* parent)
     setPalette(own);
     setAutoFillBackground(true);
 
-    if (t.style & CS_SUNKEN) {
-        setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(1);
-
-    } else if (t.style & CS_BORDER) {
-        setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-
-    } else {
-        setFrameStyle(QFrame::NoFrame);
-    }
+    if (t.style & CS_SUNKEN)
+        m_edge = QtLook::Edge::Static;
+    else if (t.style & CS_BORDER)
+        m_edge = QtLook::Edge::Client;
+    // The text goes inside the edge.
+    const int edge = m_edge ? QtLook::EdgeWidth(*m_edge) : 0;
+    setContentsMargins(edge, edge, edge, edge);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -65,6 +63,14 @@ EditControl::EditControl(const ControlTemplate& t, QWidget* parent)
     layout->addWidget(inner, 0, m_pLine ? Qt::AlignTop : Qt::Alignment());
     setFocusProxy(inner);
     inner->setFocusPolicy((t.style & CS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void EditControl::paintEvent(QPaintEvent*)
+{
+    if (!m_edge)
+        return;
+    QPainter p(this);
+    QtLook::DrawEdge(p, rect(), *m_edge);
 }
 
 QString EditControl::Text() const

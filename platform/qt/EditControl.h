@@ -3,14 +3,16 @@
 // style asks for: a sunken static edge, a border, or none.
 #pragma once
 
-#include <QFrame>
+#include <QWidget>
+#include <optional>
 
 #include "platform/DialogTemplate.h"
+#include "platform/qt/QtLook.h"
 
 class QLineEdit;
 class QPlainTextEdit;
 
-class EditControl : public QFrame {
+class EditControl : public QWidget {
   public:
     EditControl(const ControlTemplate& t, QWidget* parent);
 
@@ -20,8 +22,12 @@ class EditControl : public QFrame {
     QWidget* FocusTarget() const;
     bool WantsReturn() const { return m_bWantReturn; }
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     QLineEdit* m_pLine = nullptr;
     QPlainTextEdit* m_pLines = nullptr;
     bool m_bWantReturn;
+    std::optional<QtLook::Edge> m_edge;
 };

@@ -32,12 +32,6 @@ QtBackend::~QtBackend()
         SetBackend(nullptr);
 }
 
-CString QtBackend::AppName()
-{
-    const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? CString("Tervan") : CString(name.toStdString());
-}
-
 time_seconds QtBackend::NowSeconds()
 {
     return QDateTime::currentSecsSinceEpoch();
@@ -127,9 +121,9 @@ bool QtBackend::IsIconic(CWnd& wnd)
 
 void QtBackend::SetIcon(CWnd& wnd, HICON icon, bool)
 {
-    // The program has one icon, in both sizes; the window system picks.
+    // The icon in every size it has; the window system picks.
     if (DialogWindow* w = WindowOf(wnd); w && icon != 0)
-        w->setWindowIcon(QtLook::AppIcon());
+        w->setWindowIcon(QtLook::IconOf(static_cast<unsigned>(icon)));
 }
 
 void QtBackend::DrawIcon(CWnd& wnd, int x, int y, HICON icon)
@@ -142,7 +136,7 @@ void QtBackend::DrawIcon(CWnd& wnd, int x, int y, HICON icon)
                  s.width * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
     {
         QPainter p(&image);
-        p.drawPixmap(x, y, QtLook::AppIcon().pixmap(32, 32));
+        p.drawPixmap(x, y, QtLook::IconOf(static_cast<unsigned>(icon)).pixmap(32, 32));
     }
     // Keep the pixels' top byte clear, as the framework's surfaces have it.
     for (Pixel& px : s.pixels)

@@ -1,8 +1,9 @@
 // The real window system: the framework's windows as Qt widgets, their
-// timers as Qt timers, modal dialogs as nested event loops. Everything runs
-// on the one GUI thread. Messages reach the windows one at a time through
-// Dispatch; while a handler is held in Sleep, user input, paint requests
-// and timer ticks wait and are delivered once it returns.
+// timers on the shared timer table with one Qt timer to wake them, modal
+// dialogs as nested event loops. Everything runs on the one GUI thread.
+// Messages reach the windows one at a time through Dispatch; while a handler
+// is held in Sleep, user input, paint requests and timer ticks wait and are
+// delivered once it returns.
 #pragma once
 
 #include <deque>
@@ -53,7 +54,6 @@ class QtBackend : public IBackend {
     std::function<void(CWnd&)> onPaintHandled;
 
     // --- IBackend ---------------------------------------------------------
-    CString AppName() override;
     INT_PTR RunModal(CDialog& dlg) override;
     void EndModal(CDialog& dlg, int result) override;
     bool HasControl(CWnd& wnd, int id) override;

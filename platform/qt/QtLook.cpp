@@ -1,11 +1,13 @@
 #include "platform/qt/QtLook.h"
 
-#include <QFile>
 #include <QFontMetrics>
+#include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <cstring>
 #include <string>
 
+#include "platform/ApplicationResources.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/Gdi.h"
 
@@ -34,6 +36,51 @@ QPalette ClassicPalette()
     p.setColor(QPalette::Disabled, QPalette::ButtonText, Shadow());
     p.setColor(QPalette::Disabled, QPalette::Text, Shadow());
     return p;
+}
+
+void DrawEdgeLines(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
+{
+    if (topLeft.isValid()) {
+        p.setPen(topLeft);
+        p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+        p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+    }
+    if (bottomRight.isValid()) {
+        p.setPen(bottomRight);
+        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    }
+}
+
+void DrawEdge(QPainter& p, const QRect& r, Edge edge)
+{
+    const QRect inner = r.adjusted(1, 1, -1, -1);
+    switch (edge) {
+    case Edge::Button:
+        DrawEdgeLines(p, r, Highlight(), DarkShadow());
+        DrawEdgeLines(p, inner, QColor(), Shadow());
+        break;
+    case Edge::Window:
+        DrawEdgeLines(p, r, Light(), DarkShadow());
+        DrawEdgeLines(p, inner, Highlight(), Shadow());
+        break;
+    case Edge::Client:
+        DrawEdgeLines(p, r, Shadow(), Highlight());
+        DrawEdgeLines(p, inner, DarkShadow(), Light());
+        break;
+    case Edge::Static:
+        DrawEdgeLines(p, r, Shadow(), Highlight());
+        break;
+    case Edge::Etched:
+        DrawEdgeLines(p, r, Shadow(), Highlight());
+        DrawEdgeLines(p, inner, Highlight(), QColor());
+        break;
+    }
+}
+
+int EdgeWidth(Edge edge)
+{
+    return edge == Edge::Static ? 1 : 2;
 }
 
 QString FamilyFor(const char* face)
@@ -79,13 +126,21 @@ QImage BitmapImage(unsigned id)
     return image;
 }
 
-QIcon AppIcon()
+QIcon IconOf(unsigned id)
 {
     QIcon icon;
-    for (const char* path : {":/tervan/icons/tervan-32.png", ":/tervan/icons/tervan-16.png"})
-        if (QFile::exists(path))
-            icon.addFile(path);
+    for (const EmbeddedIcon& e : GetApplicationResources().icons) {
+        QPixmap size;
+        if (e.id == id && size.loadFromData(e.png.data, static_cast<uint>(e.png.size), "PNG"))
+            icon.addPixmap(size);
+    }
     return icon;
+}
+
+QIcon AppIcon()
+{
+    const auto& icons = GetApplicationResources().icons;
+    return icons.empty() ? QIcon() : IconOf(icons.front().id);
 }
 
 } // namespace QtLook

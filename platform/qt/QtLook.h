@@ -8,8 +8,11 @@
 #include <QIcon>
 #include <QImage>
 #include <QPalette>
+#include <QRect>
 
 #include "platform/DialogTemplate.h"
+
+class QPainter;
 
 namespace QtLook {
 // The 3-D colours of dialogs and buttons.
@@ -36,6 +39,24 @@ inline QColor DarkShadow()
 
 QPalette ClassicPalette();
 
+// The classic 3-D edges, drawn just inside a rectangle, each made of line
+// pairs (top and left lines in one colour, bottom and right in another):
+enum class Edge {
+    Button, // raised: white and black outside, and inside the grey shadow only
+    Window, // raised: light grey and black outside, white and grey inside
+    Client, // sunken: grey and white outside, black and light grey inside
+    Static, // sunken, one pair deep: grey and white
+    Etched, // a groove: grey and white, and inside a white top and left only
+};
+void DrawEdge(QPainter& p, const QRect& r, Edge edge);
+// How many pixels deep the edge is.
+int EdgeWidth(Edge edge);
+// One line pair round `r`, its right column and bottom row included: the top
+// and left lines in `topLeft`, the bottom and right lines (with the corners
+// they share with the others) in `bottomRight`. An invalid colour leaves its
+// two lines undrawn.
+void DrawEdgeLines(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+
 // The installed family that stands in for `face`.
 QString FamilyFor(const char* face);
 // The template's font, sized in pixels as the classic platform sizes it at
@@ -52,6 +73,8 @@ int AccentRoom(const QFont& font);
 
 // Bitmap resource `id` as an image; a null image when the program lacks it.
 QImage BitmapImage(unsigned id);
-// The application icon (resource 128) in its 32 and 16 pixel sizes.
+// Icon resource `id` in every size the application has.
+QIcon IconOf(unsigned id);
+// The application's first icon: the program's own.
 QIcon AppIcon();
 } // namespace QtLook

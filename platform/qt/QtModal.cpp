@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 
+#include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/qt/DialogWindow.h"

@@ -1,83 +1,83 @@
 #include "platform/qt/QtTimers.h"
 
-#include <QTimerEvent>
 #include <algorithm>
+#include <limits>
 
-QtTimers::QtTimers(TickFn tick, HeldFn held) : m_tick(std::move(tick)), m_held(std::move(held)) {}
-
-std::vector<QtTimers::Timer>::iterator QtTimers::Find(CWnd& wnd, UINT id)
+QtTimers::QtTimers(TickFn tick, HeldFn held) : m_tick(std::move(tick)), m_held(std::move(held))
 {
-    return std::find_if(m_timers.begin(), m_timers.end(),
-                        [&](const Timer& t) { return t.wnd == &wnd && t.id == id; });
+    m_clock.start();
+    m_wake.setSingleShot(true);
+    // Precise: the wake-up is set for one tick's own due time, and a coarse
+    // one may come early or late by a twentieth of the wait.
+    m_wake.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_wake, &QTimer::timeout, &m_wake, [this] { Wake(); });
 }
 
 void QtTimers::Set(CWnd& wnd, UINT id, UINT periodMs)
 {
-    Kill(wnd, id);
-    const UINT period = std::max(periodMs, 1u);
-    // Coarse timers let the system group wake-ups; the classic timers were
-    // no finer than that either.
-    const int qtId = startTimer(static_cast<int>(period), Qt::CoarseTimer);
-    m_timers.push_back({&wnd, id, period, qtId, false, 0});
+    m_table.Set(wnd, id, periodMs, Now());
+    Arm();
 }
 
 void QtTimers::Kill(CWnd& wnd, UINT id)
 {
-    auto it = Find(wnd, id);
-    if (it == m_timers.end())
-        return;
-    killTimer(it->qtId);
-    m_timers.erase(it);
+    m_table.Kill(wnd, id);
+    Arm();
 }
 
 void QtTimers::KillAll(CWnd& wnd)
 {
-    for (const Timer& t : m_timers)
-        if (t.wnd == &wnd)
-            killTimer(t.qtId);
-    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
-                                  [&](const Timer& t) { return t.wnd == &wnd; }),
-                   m_timers.end());
+    m_table.KillAll(wnd);
+    Arm();
 }
 
-bool QtTimers::IsRunning(CWnd& wnd, UINT id) const
+void QtTimers::Arm()
 {
-    return std::any_of(m_timers.begin(), m_timers.end(),
-                       [&](const Timer& t) { return t.wnd == &wnd && t.id == id; });
-}
-
-void QtTimers::timerEvent(QTimerEvent* event)
-{
-    auto it = std::find_if(m_timers.begin(), m_timers.end(),
-                           [&](const Timer& t) { return t.qtId == event->timerId(); });
-    if (it == m_timers.end())
-        return;
-    if (m_held()) {
-        if (!it->dueWhileHeld) {
-            it->dueWhileHeld = true;
-            it->dueOrder = m_nextOrder++;
-        }
+    std::int64_t due = 0;
+    if (!m_table.FirstDueTime(due)) {
+        m_wake.stop();
         return;
     }
-    // The handler may set or kill timers: take what it needs first.
-    CWnd& wnd = *it->wnd;
-    const UINT id = it->id;
-    m_tick(wnd, id);
+    const std::int64_t wait =
+        std::clamp<std::int64_t>(due - Now(), 0, std::numeric_limits<int>::max());
+    m_wake.start(static_cast<int>(wait));
+}
+
+void QtTimers::Wake()
+{
+    if (m_held()) {
+        // No new wake-up until the work is over: TickOneHeld follows it.
+        m_bTicksHeld = true;
+        return;
+    }
+    const std::int64_t now = Now();
+    TimerTable::Due next;
+    if (!m_table.NextDue(now, next)) {
+        Arm();
+        return;
+    }
+    // A tick that comes a little after its due time, as every event loop's
+    // do, keeps its timer's cadence; one a whole period late (the loop was
+    // busy) counts from now, so that it does not come again at once.
+    const std::int64_t at = now - next.at < next.period ? next.at : now;
+    m_table.Ticked(*next.wnd, next.id, at);
+    // One tick per wake-up: input that came meanwhile goes between ticks.
+    Arm();
+    m_tick(*next.wnd, next.id);
 }
 
 bool QtTimers::TickOneHeld()
 {
-    auto first = m_timers.end();
-    for (auto it = m_timers.begin(); it != m_timers.end(); ++it)
-        if (it->dueWhileHeld && (first == m_timers.end() || it->dueOrder < first->dueOrder))
-            first = it;
-    if (first == m_timers.end())
+    if (!m_bTicksHeld)
         return false;
-    first->dueWhileHeld = false;
-    killTimer(first->qtId);
-    first->qtId = startTimer(static_cast<int>(first->period), Qt::CoarseTimer);
-    CWnd& wnd = *first->wnd;
-    const UINT id = first->id;
-    m_tick(wnd, id);
+    TimerTable::Due next;
+    if (!m_table.NextDue(Now(), next)) {
+        m_bTicksHeld = false;
+        Arm();
+        return false;
+    }
+    m_table.Ticked(*next.wnd, next.id, Now());
+    Arm();
+    m_tick(*next.wnd, next.id);
     return true;
 }

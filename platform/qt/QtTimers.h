@@ -1,18 +1,17 @@
-// Window timers over Qt timers: one per (window, ID); setting one again
-// restarts it. While blocking work holds the thread a timer that falls due
-// only notes it, and ticks once when the work is over.
+// Window timers on Qt: the shared timer table on a monotonic clock, and one
+// Qt timer that wakes the thread when the next tick falls due. While blocking
+// work holds the thread a wake-up only notes that ticks wait; they come when
+// the work is over.
 #pragma once
 
-#include <QObject>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
-#include "platform/Types.h"
+#include "platform/TimerTable.h"
 
-class CWnd;
-
-class QtTimers : public QObject {
+class QtTimers {
   public:
     using TickFn = std::function<void(CWnd&, UINT)>;
     using HeldFn = std::function<bool()>;
@@ -21,27 +20,21 @@ class QtTimers : public QObject {
     void Set(CWnd& wnd, UINT id, UINT periodMs);
     void Kill(CWnd& wnd, UINT id);
     void KillAll(CWnd& wnd);
-    bool IsRunning(CWnd& wnd, UINT id) const;
-    // Ticks the timer that fell due first while the thread was held, and
-    // starts its period afresh; false when none did.
+    bool IsRunning(CWnd& wnd, UINT id) const { return m_table.IsRunning(wnd, id); }
+    // Ticks the first timer that fell due while the thread was held, its
+    // next tick a period from now; false when none waits.
     bool TickOneHeld();
 
-  protected:
-    void timerEvent(QTimerEvent* event) override;
-
   private:
-    struct Timer {
-        CWnd* wnd;
-        UINT id;
-        UINT period;
-        int qtId;
-        bool dueWhileHeld;
-        std::uint64_t dueOrder;
-    };
-    std::vector<Timer>::iterator Find(CWnd& wnd, UINT id);
+    void Wake();
+    // Sets the wake-up for the first due time, or stops it.
+    void Arm();
+    std::int64_t Now() const { return m_clock.elapsed(); }
 
     TickFn m_tick;
     HeldFn m_held;
-    std::vector<Timer> m_timers;
-    std::uint64_t m_nextOrder = 0;
+    TimerTable m_table;
+    QElapsedTimer m_clock;
+    QTimer m_wake;
+    bool m_bTicksHeld = false; // a wake-up met blocking work
 };

@@ -64,27 +64,11 @@ void StaticControl::PaintBlackFrame(QPainter& p)
     QRect r = rect();
     if (m_style & CS_SUNKEN) {
         // Client edge outside, static edge inside it.
-        const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
-        p.setPen(QtLook::Shadow());
-        p.drawLine(x0, y0, x1 - 1, y0);
-        p.drawLine(x0, y0, x0, y1 - 1);
-        p.setPen(QtLook::Highlight());
-        p.drawLine(x0, y1, x1, y1);
-        p.drawLine(x1, y0, x1, y1);
-        p.setPen(QtLook::DarkShadow());
-        p.drawLine(x0 + 1, y0 + 1, x1 - 2, y0 + 1);
-        p.drawLine(x0 + 1, y0 + 1, x0 + 1, y1 - 2);
-        p.setPen(QtLook::Light());
-        p.drawLine(x0 + 1, y1 - 1, x1 - 1, y1 - 1);
-        p.drawLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
-        r.adjust(2, 2, -2, -2);
-        p.setPen(QtLook::Shadow());
-        p.drawLine(r.left(), r.top(), r.right(), r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        p.setPen(QtLook::Highlight());
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        r.adjust(1, 1, -1, -1);
+        for (QtLook::Edge edge : {QtLook::Edge::Client, QtLook::Edge::Static}) {
+            QtLook::DrawEdge(p, r, edge);
+            const int width = QtLook::EdgeWidth(edge);
+            r.adjust(width, width, -width, -width);
+        }
     }
     p.setPen(QtLook::DarkShadow());
     p.drawRect(r.adjusted(0, 0, -1, -1));
@@ -96,14 +80,7 @@ void StaticControl::PaintGroupBox(QPainter& p)
     p.setFont(font());
     const QFontMetrics fm(font());
     const int top = fm.height() / 2;
-    const QRect frame = rect().adjusted(0, top, -1, -1);
-    p.setPen(QtLook::Shadow());
-    p.drawRect(frame.adjusted(0, 0, -1, -1));
-    p.setPen(QtLook::Highlight());
-    p.drawLine(frame.left() + 1, frame.top() + 1, frame.right() - 2, frame.top() + 1);
-    p.drawLine(frame.left() + 1, frame.top() + 1, frame.left() + 1, frame.bottom() - 2);
-    p.drawLine(frame.left(), frame.bottom(), frame.right(), frame.bottom());
-    p.drawLine(frame.right(), frame.top(), frame.right(), frame.bottom());
+    QtLook::DrawEdge(p, rect().adjusted(0, top, -1, -1), QtLook::Edge::Etched);
     if (m_text.isEmpty())
         return;
     // The caption's line starts low enough for its accents to show.

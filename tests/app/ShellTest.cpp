@@ -47,12 +47,12 @@ TEST_F(ShellTest, InitialisationAddsTheAboutItemTheIconsAndTimer2)
     EXPECT_EQ(menu[1].flags, MF_STRING);
     EXPECT_EQ(menu[1].id, 16u);
     EXPECT_EQ(menu[1].text, "Acerca de Tervan");
-    EXPECT_EQ(backend.Icon(*dlg, true), 128u);
-    EXPECT_EQ(backend.Icon(*dlg, false), 128u);
-    EXPECT_EQ(dlg->OnQueryDragIcon(), 128u);
-    EXPECT_TRUE(backend.IsTimerRunning(*dlg, 2));
-    EXPECT_EQ(backend.ControlText(*dlg, 1006), "");
-    EXPECT_EQ(backend.ControlText(*dlg, 1007), "");
+    EXPECT_EQ(backend.Icon(*dlg, true), UINT(IDR_MAINFRAME));
+    EXPECT_EQ(backend.Icon(*dlg, false), UINT(IDR_MAINFRAME));
+    EXPECT_EQ(dlg->OnQueryDragIcon(), UINT(IDR_MAINFRAME));
+    EXPECT_TRUE(backend.IsTimerRunning(*dlg, CTervanDlg::kDriftTimer));
+    EXPECT_EQ(backend.ControlText(*dlg, IDC_GAS_TEMP_C), "");
+    EXPECT_EQ(backend.ControlText(*dlg, IDC_GAS_TEMP_K), "");
 }
 
 TEST_F(ShellTest, MenuCommand16AndInfOpenTheAboutBoxOtherCommandsGoOn)
@@ -65,8 +65,8 @@ TEST_F(ShellTest, MenuCommand16AndInfOpenTheAboutBoxOtherCommandsGoOn)
     ExpectDialog(opened);
     backend.Send(*dlg, WM_SYSCOMMAND, 16 | 0x000F); // the low four bits do not count
     ExpectDialog(opened);
-    backend.Click(*dlg, 1004);
-    EXPECT_EQ(opened, (std::vector<UINT>{100, 100, 100}));
+    backend.Click(*dlg, IDC_INF);
+    EXPECT_EQ(opened, (std::vector<UINT>{IDD_ABOUTBOX, IDD_ABOUTBOX, IDD_ABOUTBOX}));
     EXPECT_EQ(backend.PendingModalScripts(), 0u);
 
     // Any other command gets the default handling: closing ends the window.
@@ -115,7 +115,7 @@ TEST_F(ShellTest, MinimisedPaintDrawsOnlyTheCentredIcon)
     ASSERT_EQ(icons.size(), 1u);
     EXPECT_EQ(icons[0].x, 375);
     EXPECT_EQ(icons[0].y, 226);
-    EXPECT_EQ(icons[0].icon, 128u);
+    EXPECT_EQ(icons[0].icon, UINT(IDR_MAINFRAME));
     EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
 
     // Restored, the bench is painted again and no icon.

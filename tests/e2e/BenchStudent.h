@@ -15,9 +15,10 @@
 
 #include "E2eFixture.h"
 #include "app/TervanDlg.h"
+#include "model/ManometerGeometry.h"
 #include "platform/TextRenderer.h"
+#include "support/TextPixels.h"
 #include "view/DrawBitmap.h"
-#include "view/ManometerGeometry.h"
 
 namespace Bench {
 constexpr int kOrigin = 21; // the back buffer's (0, 0) in client pixels
@@ -69,63 +70,14 @@ inline std::string LevelText(int rulerTop, int row)
     return level;
 }
 
-// A font as the program asks for one, with the colour its text is drawn in.
-struct TextLook {
-    int height;
-    int width;
-    bool italic;
-    const char* face;
-    COLORREF ink;
-};
-constexpr TextLook kRulerNumbers{10, 5, false, "Comic Sans Serif", RGB(0, 0, 0)};
-constexpr TextLook kNotebookTable{17, 8, true, "Comic Sans MS", RGB(51, 0, 153)};
-constexpr TextLook kNotebookGraph{11, 6, true, "Comic Sans Serif", RGB(51, 0, 153)};
-
-// Draws `text` at (x, y) on a copy of `background` (600 x 400, back-buffer
-// pixels), as a transparent text in `look`, and counts the pixels of the
-// text's cell box, cut at column `right`, where the window shows otherwise.
-// Italic glyphs lean past their advance, so the box takes a margin.
-inline int TextMismatch(DialogWindow& window, const Surface& background, const TextLook& look,
-                        int x, int y, const CString& text, int right = 600)
+// The window's drawing area as a 600 x 400 picture.
+inline Surface ShownPicture(DialogWindow& window)
 {
-    CDC dc;
-    CBitmap bitmap;
-    dc.CreateCompatibleDC(nullptr);
-    bitmap.CreateCompatibleBitmap(nullptr, 600, 400);
-    bitmap.GetSurface()->pixels = background.pixels;
-    dc.SelectObject(&bitmap);
-    CFont font;
-    font.CreateFont(look.height, look.width, 0, 0, FW_DONTCARE, look.italic, FALSE, FALSE,
-                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, look.face);
-    dc.SelectObject(&font);
-    dc.SetTextColor(look.ink);
-    dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(x, y, text);
-    FontMetrics metrics;
-    if (!TextRenderer::GetFontMetrics(dc.GetFontRequest(), &metrics))
-        return -1;
-    const int width = TextRenderer::MeasureText(dc.GetFontRequest(), text.str());
-    const int left = std::max(x - 2, 0), stop = std::min(x + width + 4, right);
-    const Surface& expected = *bitmap.GetSurface();
-    int mismatches = 0;
-    for (int row = y; row < std::min(y + metrics.Height(), 400); ++row)
-        for (int column = left; column < stop; ++column)
-            if (expected.At(column, row) != Shown(window, column, row))
-                ++mismatches;
-    return mismatches;
-}
-
-// The empty notebook page in its place on an otherwise blank buffer.
-inline Surface PageBackground()
-{
-    CDC dc;
-    CBitmap bitmap;
-    dc.CreateCompatibleDC(nullptr);
-    bitmap.CreateCompatibleBitmap(nullptr, 600, 400);
-    dc.SelectObject(&bitmap);
-    DrawBitmap(&dc, 387, 50, 212, 299, 171);
-    return *bitmap.GetSurface();
+    Surface picture(600, 400);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 600; ++x)
+            picture.Row(y)[x] = Shown(window, x, y);
+    return picture;
 }
 
 // Pixels of the window's drawing area that differ from the back buffer.
@@ -159,7 +111,7 @@ class BenchStudent : public E2eTest {
             if (scripts.empty()) {
                 ++unexpectedDialogs;
                 ADD_FAILURE() << "dialog " << dlg.GetTemplateId() << " showed unasked: \""
-                              << window.ControlText(1005).toStdString() << "\"";
+                              << window.ControlText(IDC_WARNING_TEXT).toStdString() << "\"";
                 QTimer::singleShot(0, &window, [&window] { Key(window, Qt::Key_Escape); });
                 return;
             }
@@ -174,7 +126,7 @@ class BenchStudent : public E2eTest {
     void RunProgram(const Body& body)
     {
         OnNextModal([](CDialog& dlg, DialogWindow& window) {
-            EXPECT_EQ(dlg.GetTemplateId(), 168u);
+            EXPECT_EQ(dlg.GetTemplateId(), UINT(IDD_SPLASH));
             Click(window, IDOK);
         });
         OnNextModal([&body](CDialog& dlg, DialogWindow& window) {
@@ -191,8 +143,8 @@ class BenchStudent : public E2eTest {
     void AnswerLevel(const std::string& level, bool byReturn)
     {
         OnNextModal([level, byReturn](CDialog& dlg, DialogWindow& window) {
-            EXPECT_EQ(dlg.GetTemplateId(), 173u);
-            QWidget* edit = window.Control(1007)->focusProxy();
+            EXPECT_EQ(dlg.GetTemplateId(), UINT(IDD_LEVEL));
+            QWidget* edit = window.Control(IDC_LEVEL)->focusProxy();
             QTest::mouseClick(edit, Qt::LeftButton);
             QTest::keyClicks(edit, QString::fromStdString(level));
             if (byReturn)
@@ -206,8 +158,8 @@ class BenchStudent : public E2eTest {
     void AnswerWarning(const char* expected)
     {
         OnNextModal([text = std::string(expected)](CDialog& dlg, DialogWindow& window) {
-            EXPECT_EQ(dlg.GetTemplateId(), 170u);
-            EXPECT_EQ(window.ControlText(1005).toStdString(), text);
+            EXPECT_EQ(dlg.GetTemplateId(), UINT(IDD_WARNING));
+            EXPECT_EQ(window.ControlText(IDC_WARNING_TEXT).toStdString(), text);
             Key(window, Qt::Key_Return);
         });
     }
@@ -254,7 +206,7 @@ class BenchStudent : public E2eTest {
     // The gas temperature the window shows in its edit, in degrees Celsius.
     static double ShownGasTemp(DialogWindow& window)
     {
-        return window.ControlText(1006).trimmed().toDouble();
+        return window.ControlText(IDC_GAS_TEMP_C).trimmed().toDouble();
     }
 
     // Lets the gas follow the water until the window shows it within `gap`

@@ -21,8 +21,9 @@ bool IsInk(QRgb p)
     return qRed(p) < 100 && qGreen(p) < 100 && qBlue(p) < 100;
 }
 } // namespace
+class CaptionsTest : public E2eTest {};
 
-TEST_F(E2eTest, EveryDialogDrawnForALook)
+TEST_F(CaptionsTest, EveryDialogDrawnForALook)
 {
     CTervanDlg main;
     AfxGetApp()->m_pMainWnd = &main;
@@ -71,7 +72,7 @@ int TraceHeight(const QImage& image, const QRect& block)
 }
 } // namespace
 
-TEST_F(E2eTest, TheAccentOfAtencioShowsAboveItsO)
+TEST_F(CaptionsTest, TheAccentOfAtencioShowsAboveItsO)
 {
     CWarningDlg warning;
     warning.m_strMessage = "El tub dret s'ha de moure per amunt.";
@@ -83,7 +84,7 @@ TEST_F(E2eTest, TheAccentOfAtencioShowsAboveItsO)
     warning.DoModal();
     ASSERT_FALSE(shot.isNull());
 
-    const DialogTemplate* t = FindDialogTemplate(170);
+    const DialogTemplate* t = FindDialogTemplate(IDD_WARNING);
     QRect box;
     for (const ControlTemplate& c : t->controls)
         if (c.style & CS_GROUPBOX)
@@ -117,7 +118,7 @@ TEST_F(E2eTest, TheAccentOfAtencioShowsAboveItsO)
 
 // Every caption of every template, one accented capital at a time, against
 // the same letter drawn with the same font where nothing can clip it.
-TEST_F(E2eTest, AccentedCapitalsFitWholeInEveryCaption)
+TEST_F(CaptionsTest, AccentedCapitalsFitWholeInEveryCaption)
 {
     const QColor face(192, 192, 192);
     for (UINT id : {102u, 168u, 170u, 173u, 100u}) {

@@ -15,7 +15,9 @@
 #include "app/TervanDlg.h"
 #include "app/WarningDlg.h"
 
-TEST_F(E2eTest, LevelDialogAnswersReturnEscapeAndTypedText)
+class DialogsTest : public E2eTest {};
+
+TEST_F(DialogsTest, LevelDialogAnswersReturnEscapeAndTypedText)
 {
     CLevelDlg immediate;
     OnNextModal([](CDialog&, DialogWindow& window) {
@@ -31,7 +33,7 @@ TEST_F(E2eTest, LevelDialogAnswersReturnEscapeAndTypedText)
 
     CLevelDlg typed;
     OnNextModal([](CDialog&, DialogWindow& window) {
-        QWidget* edit = window.Control(1007)->focusProxy();
+        QWidget* edit = window.Control(IDC_LEVEL)->focusProxy();
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClicks(edit, QStringLiteral("12,5"));
         Click(window, IDOK);
@@ -41,21 +43,21 @@ TEST_F(E2eTest, LevelDialogAnswersReturnEscapeAndTypedText)
 
     CLevelDlg cancelled;
     OnNextModal([](CDialog&, DialogWindow& window) {
-        QTest::keyClicks(window.Control(1007)->focusProxy(), QStringLiteral("7"));
+        QTest::keyClicks(window.Control(IDC_LEVEL)->focusProxy(), QStringLiteral("7"));
         Click(window, IDCANCEL); // "Cancela"
     });
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
     EXPECT_EQ(cancelled.m_strLevel, "");
 }
 
-TEST_F(E2eTest, WarningWrapsItsMessageAndReturnClosesIt)
+TEST_F(DialogsTest, WarningWrapsItsMessageAndReturnClosesIt)
 {
     CWarningDlg warning;
     warning.m_strMessage = "El tub dret s'ha de moure per amunt. En el laboratori, el mercuri "
                            "estaria a punt de vessar i això és perillós.";
     OnNextModal([&](CDialog&, DialogWindow& window) {
-        EXPECT_EQ(window.ControlText(1005).toStdString(), warning.m_strMessage.str());
-        auto* text = window.Control(1005)->findChild<QPlainTextEdit*>();
+        EXPECT_EQ(window.ControlText(IDC_WARNING_TEXT).toStdString(), warning.m_strMessage.str());
+        auto* text = window.Control(IDC_WARNING_TEXT)->findChild<QPlainTextEdit*>();
         ASSERT_NE(text, nullptr);
         // One paragraph, wrapped at word boundaries onto several lines.
         EXPECT_EQ(text->document()->blockCount(), 1);
@@ -66,19 +68,19 @@ TEST_F(E2eTest, WarningWrapsItsMessageAndReturnClosesIt)
     EXPECT_EQ(warning.DoModal(), IDOK);
 }
 
-TEST_F(E2eTest, InfAndTheWindowMenuOpenTheAboutBox)
+TEST_F(DialogsTest, InfAndTheWindowMenuOpenTheAboutBox)
 {
     CTervanDlg dlg;
     AfxGetApp()->m_pMainWnd = &dlg;
     int abouts = 0;
     auto about = [&](CDialog& box, DialogWindow& window) {
         ++abouts;
-        EXPECT_EQ(box.GetTemplateId(), 100u);
+        EXPECT_EQ(box.GetTemplateId(), UINT(IDD_ABOUTBOX));
         EXPECT_EQ(window.focusWidget(), window.Control(IDOK)); // "Sortir"
         Key(window, abouts == 1 ? Qt::Key_Return : Qt::Key_Escape);
     };
     OnNextModal([&](CDialog&, DialogWindow& window) {
-        Click(window, 1004); // "Inf"
+        Click(window, IDC_INF); // "Inf"
         EXPECT_EQ(abouts, 1);
 
         QTimer::singleShot(0, &window, [] {
@@ -100,7 +102,7 @@ TEST_F(E2eTest, InfAndTheWindowMenuOpenTheAboutBox)
     EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
-TEST_F(E2eTest, EscapeAndTheCloseButtonEndTheMainWindow)
+TEST_F(DialogsTest, EscapeAndTheCloseButtonEndTheMainWindow)
 {
     CTervanDlg escaped;
     AfxGetApp()->m_pMainWnd = &escaped;
@@ -114,7 +116,7 @@ TEST_F(E2eTest, EscapeAndTheCloseButtonEndTheMainWindow)
     EXPECT_EQ(closed.DoModal(), IDCANCEL);
 }
 
-TEST_F(E2eTest, MessageBoxesCarryTheAppNameAndOneOkButton)
+TEST_F(DialogsTest, MessageBoxesCarryTheAppNameAndOneOkButton)
 {
     CProbeDlg probe;
     OnNextModal([&](CDialog&, DialogWindow& window) {

@@ -4,7 +4,9 @@
 #include "E2eFixture.h"
 #include "ProbeDlg.h"
 
-TEST_F(E2eTest, BlockingWorkShowsItsFramesAndHoldsInputPaintsAndTicks)
+class DispatchTest : public E2eTest {};
+
+TEST_F(DispatchTest, BlockingWorkShowsItsFramesAndHoldsInputPaintsAndTicks)
 {
     CProbeDlg probe;
     std::vector<unsigned> shown;
@@ -19,10 +21,10 @@ TEST_F(E2eTest, BlockingWorkShowsItsFramesAndHoldsInputPaintsAndTicks)
         // During the work: a click on another button and an expose.
         QTimer::singleShot(10, &window, [&] {
             EXPECT_TRUE(backend->IsHeld());
-            Click(window, 1004);
+            Click(window, IDC_INF);
             backend->PostPaint(probe);
         });
-        Click(window, 1005);
+        Click(window, IDC_ANOTA_VALORS_INICIALS);
         EXPECT_EQ(probe.log,
                   (std::vector<std::string>{"hold", "held", "other", "paint", "tick 5"}));
         backend->onClientPainted = nullptr;
@@ -40,13 +42,13 @@ TEST_F(E2eTest, BlockingWorkShowsItsFramesAndHoldsInputPaintsAndTicks)
     EXPECT_EQ(seen, frames);
 }
 
-TEST_F(E2eTest, TimersTickWhileAModalDialogIsOpen)
+TEST_F(DispatchTest, TimersTickWhileAModalDialogIsOpen)
 {
     CProbeDlg probe;
     AfxGetApp()->m_pMainWnd = &probe;
     OnNextModal([&](CDialog&, DialogWindow& window) {
         probe.SetTimer(7, 5);
-        Click(window, 1009);
+        Click(window, IDC_PAGE_FIRST);
         EXPECT_GE(probe.ticksDuringModal, 3);
         Key(window, Qt::Key_Escape);
     });
@@ -60,7 +62,7 @@ TEST_F(E2eTest, TimersTickWhileAModalDialogIsOpen)
     probe.DoModal();
 }
 
-TEST_F(E2eTest, MouseMessagesCarryClientCoordinatesAndTheCaptureHoldsTheMouse)
+TEST_F(DispatchTest, MouseMessagesCarryClientCoordinatesAndTheCaptureHoldsTheMouse)
 {
     CProbeDlg probe;
     OnNextModal([&](CDialog&, DialogWindow& window) {

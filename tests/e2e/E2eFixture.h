@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/WinApp.h"

@@ -6,6 +6,7 @@
 // The window's clock runs ten times as fast; ticks and frames keep their
 // order and count.
 #include "BenchStudent.h"
+#include "support/ProcedureButtons.h"
 
 namespace {
 const char* const kCloseValveFirst =
@@ -18,8 +19,6 @@ const char* const kMoveDown =
     "dispositiu real del laboratori aquest perill es limita posant tubs bastants llargs; però "
     "és important conèixer que existeix i en el programa s'hi manté.";
 
-constexpr int kProcedureButtons[] = {1005, 1000, 1008, 1002, 1001, 1003, 1011};
-
 // The procedure buttons that are enabled, in the order above.
 std::vector<int> EnabledButtons(DialogWindow& window)
 {
@@ -30,47 +29,48 @@ std::vector<int> EnabledButtons(DialogWindow& window)
     return enabled;
 }
 } // namespace
+class ProcedureTest : public BenchStudent {};
 
-TEST_F(BenchStudent, ProcedureByRealClicksDragsAndTypedLevels)
+TEST_F(ProcedureTest, ProcedureByRealClicksDragsAndTypedLevels)
 {
     backend->SetTimeScale(0.1);
     RunProgram([&](CTervanDlg& dlg, DialogWindow& window) {
         using V = std::vector<int>;
-        EXPECT_EQ(EnabledButtons(window), V{1005});
+        EXPECT_EQ(EnabledButtons(window), V{IDC_ANOTA_VALORS_INICIALS});
         // A disabled button does nothing, whoever clicks it.
-        Click(window, 1011);
+        Click(window, IDC_ANOTACIO);
         EXPECT_EQ(dlg.m_nCount, 0);
 
-        Click(window, 1005); // "Anota valors inicials"
+        Click(window, IDC_ANOTA_VALORS_INICIALS); // "Anota valors inicials"
         EXPECT_TRUE(dlg.m_bInitialNoted);
-        EXPECT_EQ(EnabledButtons(window), V{1000});
+        EXPECT_EQ(EnabledButtons(window), V{IDC_TANCA_BOTELLA});
 
-        Click(window, 1000); // "Tanca Botella": the bottle rises before it returns
+        Click(window, IDC_TANCA_BOTELLA); // "Tanca Botella": the bottle rises before it returns
         EXPECT_EQ(dlg.m_nBottleY, 200);
         EXPECT_TRUE(dlg.m_bBottleClosed);
-        EXPECT_EQ(window.ControlText(1000), QStringLiteral("Botella tancada"));
-        EXPECT_EQ(EnabledButtons(window), V{1008});
+        EXPECT_EQ(window.ControlText(IDC_TANCA_BOTELLA), QStringLiteral("Botella tancada"));
+        EXPECT_EQ(EnabledButtons(window), V{IDC_ANOTA_NIVELL_INICIAL});
         // The gas timer runs: its edits fill in.
-        EXPECT_TRUE(WaitUntil([&] { return !window.ControlText(1007).isEmpty(); }));
+        EXPECT_TRUE(WaitUntil([&] { return !window.ControlText(IDC_GAS_TEMP_K).isEmpty(); }));
 
         // Escaping the level dialog notes nothing; then "47,5" and Return.
         OnNextModal([](CDialog&, DialogWindow& level) { Key(level, Qt::Key_Escape); });
-        Click(window, 1008);
+        Click(window, IDC_ANOTA_NIVELL_INICIAL);
         EXPECT_EQ(dlg.m_nCount, 0);
-        EXPECT_EQ(EnabledButtons(window), V{1008});
+        EXPECT_EQ(EnabledButtons(window), V{IDC_ANOTA_NIVELL_INICIAL});
         AnswerLevel("47,5", true);
-        Click(window, 1008);
+        Click(window, IDC_ANOTA_NIVELL_INICIAL);
         ASSERT_EQ(dlg.m_nCount, 1);
         EXPECT_EQ(dlg.m_dLevel[0], 47.5);
         EXPECT_EQ(dlg.m_dTemp[0], dlg.m_dRoomTemp); // the bath is still at room temperature
         EXPECT_EQ(dlg.m_strInitialLevel, "47,5 cm");
-        EXPECT_EQ(EnabledButtons(window), V{1002});
+        EXPECT_EQ(EnabledButtons(window), V{IDC_SUBMERGIR_BOTELLA});
 
         // Submerging with the valve open is refused with a warning.
         AnswerWarning(kCloseValveFirst);
-        Click(window, 1002);
+        Click(window, IDC_SUBMERGIR_BOTELLA);
         EXPECT_FALSE(dlg.m_bSubmerged);
-        EXPECT_EQ(EnabledButtons(window), V{1002});
+        EXPECT_EQ(EnabledButtons(window), V{IDC_SUBMERGIR_BOTELLA});
 
         // A click 22 pixels from the valve's centre misses it; one inside
         // turns it shut in five frames.
@@ -78,20 +78,23 @@ TEST_F(BenchStudent, ProcedureByRealClicksDragsAndTypedLevels)
         EXPECT_FALSE(dlg.m_bValveMoving);
         ClickClient(window, 280 + 15, 160 - 15);
         EXPECT_TRUE(dlg.m_bValveMoving);
-        EXPECT_TRUE(WaitUntil([&] { return dlg.m_nValveFrame == 142 && !dlg.m_bValveMoving; }));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return dlg.m_nValveFrame == IDB_VALVE_CLOSED && !dlg.m_bValveMoving; }));
 
-        Click(window, 1002); // "Submergir Botella": bath animation and tap-water ramp
+        Click(window,
+              IDC_SUBMERGIR_BOTELLA); // "Submergir Botella": bath animation and tap-water ramp
         EXPECT_TRUE(dlg.m_bSubmerged);
-        EXPECT_EQ(window.ControlText(1002), QStringLiteral("Botella submergida"));
+        EXPECT_EQ(window.ControlText(IDC_SUBMERGIR_BOTELLA), QStringLiteral("Botella submergida"));
         EXPECT_EQ(dlg.m_strPage, "");
         // Tap water of 10 to 20 degrees, nudged towards the room by the
         // drift tick that waited for the ramp.
         EXPECT_GE(dlg.m_dWaterTemp, 10.0);
         EXPECT_LE(dlg.m_dWaterTemp, 20.0 + 0.05);
-        EXPECT_EQ(EnabledButtons(window), (V{1001, 1003, 1011}));
+        EXPECT_EQ(EnabledButtons(window),
+                  (V{IDC_ESCALFAR_AIGUA, IDC_REFREDAR_AIGUA, IDC_ANOTACIO}));
 
         const double tap = dlg.m_dWaterTemp;
-        Click(window, 1001); // "Escalfar Aigua": ten steps of 0.2 to 0.4 degrees
+        Click(window, IDC_ESCALFAR_AIGUA); // "Escalfar Aigua": ten steps of 0.2 to 0.4 degrees
         EXPECT_GE(dlg.m_dWaterTemp - tap, 2.0 - 0.05); // the room's drift may take a little
         EXPECT_LE(dlg.m_dWaterTemp - tap, 4.0 + 0.05);
 
@@ -125,25 +128,26 @@ TEST_F(BenchStudent, ProcedureByRealClicksDragsAndTypedLevels)
             std::snprintf(level, sizeof level, "%d,%d", 50 + row, row);
             const double water = dlg.m_dWaterTemp;
             AnswerLevel(level, row % 2 == 0);
-            Click(window, 1011); // "Anotació"
+            Click(window, IDC_ANOTACIO); // "Anotació"
             ASSERT_EQ(dlg.m_nCount, row + 1);
             EXPECT_EQ(dlg.m_dLevel[row], 50 + row + row / 10.0);
             EXPECT_NEAR(dlg.m_dTemp[row], water, 0.05); // only the room's drift
             EXPECT_EQ(dlg.m_strPage, "-2-");
             if (row == 4)
-                Click(window, 1003); // "Refredar Aigua" between two rows
+                Click(window, IDC_REFREDAR_AIGUA); // "Refredar Aigua" between two rows
         }
         EXPECT_LT(dlg.m_dTemp[5], dlg.m_dTemp[4] - 1.9);
-        EXPECT_EQ(EnabledButtons(window), (V{1001, 1003, 1011}));
+        EXPECT_EQ(EnabledButtons(window),
+                  (V{IDC_ESCALFAR_AIGUA, IDC_REFREDAR_AIGUA, IDC_ANOTACIO}));
 
         // Page 2 of the notebook, in the window, lists the eight rows.
-        const Surface page = Bench::PageBackground();
+        const Surface page = PageBackground();
         for (int row = 0; row < 8; ++row) {
             CString line;
             line.Format("%5.1f       %4.1f", dlg.m_dTemp[row], dlg.m_dLevel[row]);
-            EXPECT_EQ(
-                Bench::TextMismatch(window, page, Bench::kNotebookTable, 442, 91 + 22 * row, line),
-                0)
+            EXPECT_EQ(TextMismatch(Bench::ShownPicture(window), page, kNotebookTable, 442,
+                                   91 + 22 * row, line),
+                      0)
                 << "row " << row << " \"" << line.str() << "\"";
         }
         EXPECT_EQ(Bench::WindowMismatch(window, dlg), 0);

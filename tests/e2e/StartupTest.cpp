@@ -11,7 +11,7 @@ constexpr unsigned kBench = 0xD7FFD7; // RGB(215, 255, 215)
 
 void ExpectControlsAsTemplated(DialogWindow& window)
 {
-    const DialogTemplate* t = FindDialogTemplate(102);
+    const DialogTemplate* t = FindDialogTemplate(IDD_TERVAN_DIALOG);
     ASSERT_NE(t, nullptr);
     ASSERT_EQ(window.Items().size(), t->controls.size());
     for (std::size_t i = 0; i < t->controls.size(); ++i) {
@@ -31,21 +31,22 @@ void ExpectControlsAsTemplated(DialogWindow& window)
     }
 }
 } // namespace
+class StartupTest : public E2eTest {};
 
-TEST_F(E2eTest, ProgramShowsTitleThenMainWindowAsTemplated)
+TEST_F(StartupTest, ProgramShowsTitleThenMainWindowAsTemplated)
 {
     CWinApp* app = AfxGetApp();
     ASSERT_NE(app, nullptr);
     bool sawMain = false;
     OnNextModal([](CDialog& dlg, DialogWindow& window) {
-        EXPECT_EQ(dlg.GetTemplateId(), 168u);
+        EXPECT_EQ(dlg.GetTemplateId(), UINT(IDD_SPLASH));
         // The title picture fills the whole dialog; "Entra" stands on it.
         EXPECT_EQ(window.size(), QSize(399, 268));
         Click(window, IDOK);
     });
     OnNextModal([&](CDialog& dlg, DialogWindow& window) {
         sawMain = true;
-        EXPECT_EQ(dlg.GetTemplateId(), 102u);
+        EXPECT_EQ(dlg.GetTemplateId(), UINT(IDD_TERVAN_DIALOG));
         EXPECT_EQ(app->m_pMainWnd, &dlg);
         EXPECT_EQ(window.windowTitle(), QStringLiteral("TERVAN"));
         EXPECT_EQ(window.minimumSize(), window.maximumSize()); // fixed size
@@ -70,12 +71,12 @@ TEST_F(E2eTest, ProgramShowsTitleThenMainWindowAsTemplated)
     EXPECT_EQ(app->m_pMainWnd, nullptr);
 }
 
-TEST_F(E2eTest, EscapingTheTitleStillOpensTheMainWindowAndReturnEndsIt)
+TEST_F(StartupTest, EscapingTheTitleStillOpensTheMainWindowAndReturnEndsIt)
 {
     OnNextModal([](CDialog&, DialogWindow& window) { Key(window, Qt::Key_Escape); });
     int mainResult = 0;
     OnNextModal([&](CDialog& dlg, DialogWindow& window) {
-        EXPECT_EQ(dlg.GetTemplateId(), 102u);
+        EXPECT_EQ(dlg.GetTemplateId(), UINT(IDD_TERVAN_DIALOG));
         // Return right away presses the focused "Sortir".
         Key(window, Qt::Key_Return);
         mainResult = 1;

@@ -1,11 +1,12 @@
 #include <cmath>
 
+#include "model/ManometerGeometry.h"
+#include "model/NotebookPages.h"
 #include "notebook/Chart.h"
 #include "notebook/NotebookPage.h"
-#include "notebook/NotebookPages.h"
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
-#include "view/ManometerGeometry.h"
+#include "support/TextPixels.h"
 
 namespace {
 constexpr COLORREF kInk = RGB(51, 0, 153);
@@ -49,46 +50,19 @@ class NotebookTest : public StartedFixture {
     }
 };
 
-TEST_F(NotebookTest, PageKindsFollowTheRows)
-{
-    EXPECT_EQ(PageNumber("-3-"), 3);
-    EXPECT_EQ(PageNumber(""), 0);
-    EXPECT_EQ(PageNumber("-99-"), 99);
-    struct Case {
-        int rows;
-        PageKind p2, p3, p4;
-    };
-    using K = PageKind;
-    const Case cases[] = {
-        {0, K::Blank, K::Blank, K::Blank},
-        {1, K::Measurements, K::Blank, K::Blank},
-        {2, K::Measurements, K::Graph, K::Blank},
-        {9, K::Measurements, K::Graph, K::Blank},
-        {10, K::Measurements, K::Blank, K::Graph},
-        {11, K::Measurements, K::Measurements, K::Graph},
-        {14, K::Measurements, K::Measurements, K::Graph},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(PageKindFor(2, c.rows), c.p2) << c.rows;
-        EXPECT_EQ(PageKindFor(3, c.rows), c.p3) << c.rows;
-        EXPECT_EQ(PageKindFor(4, c.rows), c.p4) << c.rows;
-        EXPECT_EQ(PageKindFor(5, c.rows), K::Blank) << c.rows;
-    }
-    EXPECT_EQ(PageKindFor(1, 5), K::None);
-}
-
 TEST_F(NotebookTest, PageButtonsStayWithinOneAndNinetyNine)
 {
-    backend.Click(*dlg, 1010);
+    backend.Click(*dlg, IDC_PAGE_PREV);
     EXPECT_EQ(dlg->m_strPage, "-1-");
     dlg->m_strPage = "-98-";
-    backend.Click(*dlg, 1013);
+    backend.Click(*dlg, IDC_PAGE_NEXT);
     EXPECT_EQ(dlg->m_strPage, "-99-");
-    backend.Click(*dlg, 1013);
+    backend.Click(*dlg, IDC_PAGE_NEXT);
     EXPECT_EQ(dlg->m_strPage, "-99-");
-    backend.Click(*dlg, 1010);
+    backend.Click(*dlg, IDC_PAGE_PREV);
     EXPECT_EQ(dlg->m_strPage, "-98-");
-    for (int id : {1009, 1010, 1013}) { // a put-away notebook opens at its cover
+    for (int id :
+         {IDC_PAGE_FIRST, IDC_PAGE_PREV, IDC_PAGE_NEXT}) { // a put-away notebook opens at its cover
         dlg->m_strPage.Empty();
         backend.Click(*dlg, id);
         EXPECT_EQ(dlg->m_strPage, "-1-") << id;
@@ -126,10 +100,10 @@ TEST_F(NotebookTest, CoverShowsItsBlocksOnlyAfterTheirSteps)
     EXPECT_GT(Ink(427, 266, 150, 40), 0);
     WritePng(*back, ArtefactPath("notebook-cover.png"));
 
-    CString date;
-    const CTime now = CTime::GetCurrentTime(); // the test clock's 7 December 2026
-    date.Format("%d - %s - %4d", now.GetDay(), RomanMonth(now.GetMonth()), now.GetYear());
-    EXPECT_EQ(date, "7 - XII - 2026");
+    // The test clock's 7 December 2026, with the month in Roman numerals.
+    const Surface page = PageBackground();
+    EXPECT_EQ(TextMismatch(*back, page, kNotebookLabel, 512, 74, "7 - XII - 2026"), 0);
+    EXPECT_GT(TextMismatch(*back, page, kNotebookLabel, 512, 74, "7 - XI - 2026"), 0);
 }
 
 TEST_F(NotebookTest, MeasurementPagesListTheirRows)
@@ -142,9 +116,15 @@ TEST_F(NotebookTest, MeasurementPagesListTheirRows)
     Show("-3-");
     EXPECT_GT(Ink(442, 91, 140, 17), 0);  // row 10
     EXPECT_EQ(Ink(442, 113, 140, 17), 0); // nothing after it
-    CString line;
-    line.Format("%5.1f       %4.1f", 21.04, 12.5);
-    EXPECT_EQ(line, " 21.0       12.5");
+
+    // Row 10 as the student reads it: 50 degrees, 23.5 cm, to one decimal in
+    // columns of their own.
+    const Surface page = PageBackground();
+    EXPECT_EQ(TextMismatch(*back, page, kNotebookTable, 442, 91, " 50.0       23.5"), 0);
+    EXPECT_GT(TextMismatch(*back, page, kNotebookTable, 442, 91, "50.0 23.5"), 0);
+    dlg->m_dTemp[10] = 5.04; // rounds down, and keeps its column
+    Show("-3-");
+    EXPECT_EQ(TextMismatch(*back, page, kNotebookTable, 442, 91, "  5.0       23.5"), 0);
 }
 
 TEST_F(NotebookTest, GraphPlotsTheRowsAndTheirFittedLine)
@@ -181,9 +161,19 @@ TEST_F(NotebookTest, GraphPlotsTheRowsAndTheirFittedLine)
     EXPECT_GT(Ink(422, 74, 170, 60), 0);
     EXPECT_EQ(Ink(442, 140, 140, 160), 0);
     EXPECT_EQ(Ink(442, 140, 140, 160, RGB(0, 0, 100)), 0);
+}
 
-    CString equation;
-    equation.Format("T(ºC) = %5.3f P  %+3.0f", 0.37215, -268.6);
-    EXPECT_EQ(equation, "T(ºC) = 0.372 P  -269");
+TEST_F(NotebookTest, GraphWritesTheFittedEquation)
+{
+    // Temperatures 20, 23, .. 35 against pressures 11 mmHg apart from the
+    // lowest start-up atmosphere, 750: the slope is 3/11 = 0.2727 and the
+    // intercept 20 - 750 * 3/11 = -184.5, written to three decimals and as a
+    // signed whole number.
+    Rows(6);
+    ASSERT_EQ(dlg->m_dAtmPressure, 750.0);
+    Show("-3-");
+    const Surface page = PageBackground();
+    EXPECT_EQ(TextMismatch(*back, page, kNotebookGraph, 486, 147, "T(ºC) = 0.273 P  -185", 598), 0);
+    EXPECT_GT(TextMismatch(*back, page, kNotebookGraph, 486, 147, "T(ºC) = 0.272 P  -185", 598), 0);
 }
 } // namespace

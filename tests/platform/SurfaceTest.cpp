@@ -303,7 +303,7 @@ TEST(SurfaceTest, CopiesClipAtEveryEdge)
 
 // Lines along a row or a column take a faster path; they must paint exactly
 // the pixels whose centres lie strictly within width / 2 of the segment.
-TEST(SurfaceWideLine, AxisLinesMatchTheDistanceRule)
+TEST(SurfaceTest, AxisLinesMatchTheDistanceRule)
 {
     std::mt19937 random(11);
     for (int n = 0; n < 400; ++n) {
@@ -336,7 +336,7 @@ TEST(SurfaceWideLine, AxisLinesMatchTheDistanceRule)
 // Slanted lines, every direction and width: against a distance computed
 // exactly in doubled coordinates (segment ends on pixel centres for an odd
 // width, on pixel corners for an even one).
-TEST(SurfaceWideLine, SlantedLinesMatchTheDistanceRule)
+TEST(SurfaceTest, SlantedLinesMatchTheDistanceRule)
 {
     std::mt19937 random(23);
     for (int n = 0; n < 300; ++n) {

@@ -7,6 +7,7 @@
 #include <climits>
 #include <memory>
 
+#include "platform/ApplicationResources.h"
 #include "platform/Dc.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/TextRenderer.h"

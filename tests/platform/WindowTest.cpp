@@ -76,6 +76,19 @@ TEST_F(WindowTest, TimersTickInOrderAndBlockedTicksComeOnceAfterwards)
               (std::vector<std::string>{"tick 3 at 150", "tick 3 at 550", "tick 2 at 550"}));
 }
 
+TEST_F(WindowTest, TheBackendTellsThePeriodEachTimerRunsWith)
+{
+    dlg.SetTimer(3, 50);
+    dlg.SetTimer(1, 30);
+    EXPECT_EQ(backend.TimerPeriod(dlg, 3), 50u);
+    EXPECT_EQ(backend.TimerPeriod(dlg, 1), 30u);
+    dlg.SetTimer(3, 120);
+    EXPECT_EQ(backend.TimerPeriod(dlg, 3), 120u);
+    dlg.KillTimer(3);
+    EXPECT_EQ(backend.TimerPeriod(dlg, 3), 0u);
+    EXPECT_EQ(backend.TimerPeriod(dlg, 2), 0u);
+}
+
 TEST_F(WindowTest, InputDuringBlockingWorkIsHandledAfterwardsInOrder)
 {
     backend.onSleep = [&](UINT) {
@@ -102,7 +115,7 @@ TEST_F(WindowTest, ControlsAndDataExchange)
     EXPECT_EQ(dlg.MessageBox("error 1001"), IDOK);
     ASSERT_EQ(backend.MessageBoxes().size(), 1u);
     EXPECT_EQ(backend.MessageBoxes()[0].text, "error 1001");
-    EXPECT_EQ(backend.MessageBoxes()[0].caption, "Tervan");
+    EXPECT_EQ(backend.MessageBoxes()[0].caption, "Prova"); // the application's name
 
     backend.Close(dlg);
     // A window that is gone ignores everything asked of it.
@@ -141,35 +154,4 @@ TEST_F(WindowTest, ModalDialogsAnswerFromTheScript)
     ASSERT_EQ(failures.size(), 1u);
 }
 
-TEST(CStringTest, FormatsComparesAndLoads)
-{
-    CString s;
-    s.Format("%5.1f", 21.34);
-    EXPECT_EQ(s, " 21.3");
-    s.Format("-%d-", 3);
-    EXPECT_EQ(s, "-3-");
-    s.Format("%d - %s - %4d", 7, "XII", 2026);
-    EXPECT_EQ(s, "7 - XII - 2026");
-    EXPECT_TRUE(CString().IsEmpty());
-    EXPECT_NE(CString("a"), "b");
-    EXPECT_EQ(CString("12,5") + " cm", "12,5 cm");
-    CString about;
-    EXPECT_TRUE(about.LoadString(101));
-    EXPECT_EQ(about, "Acerca de Tervan");
-    EXPECT_FALSE(about.LoadString(9999));
-    EXPECT_TRUE(about.IsEmpty());
-    std::string longText(10000, 'x');
-    s.Format("%s", longText.c_str());
-    EXPECT_EQ(s.GetLength(), 10000);
-}
-
-TEST(CTimeTest, LocalCalendarFieldsOfTheBackendClock)
-{
-    HeadlessBackend backend;
-    backend.SetEpoch(1796644800); // 2026-12-07 12:00 UTC
-    const CTime now = CTime::GetCurrentTime();
-    EXPECT_EQ(now.GetDay(), 7);
-    EXPECT_EQ(now.GetMonth(), 12);
-    EXPECT_EQ(now.GetYear(), 2026);
-}
 } // namespace

@@ -167,7 +167,7 @@ class EpisodeRunner {
             const auto& corpus = LevelCorpus();
             level = m_handler() % 4 == 0 ? RandomLevelText(m_handler)
                                          : corpus[m_handler() % corpus.size()];
-            backend.SetControlText(d, 1007, CString(level.text));
+            backend.SetControlText(d, IDC_LEVEL, CString(level.text));
         } else if (id != 100 && id != 170) {
             Fail("dialog: template " + std::to_string(id) + " opened");
         }

@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/Resources.h"
+#include "platform/ApplicationResources.h"
 
 const DecodedBitmap& ResourcePixels(unsigned int id)
 {

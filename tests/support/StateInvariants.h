@@ -40,13 +40,13 @@ class StateInvariants {
             out << "bottle: closed at y " << d.m_nBottleY;
         if (out.tellp() == 0 && (d.m_nValveFrame < 137 || d.m_nValveFrame > 142))
             out << "valve: frame " << d.m_nValveFrame << " outside 137..142";
-        if (out.tellp() == 0 && !d.m_bValveMoving && d.m_nValveFrame != 137 &&
-            d.m_nValveFrame != 142)
+        if (out.tellp() == 0 && !d.m_bValveMoving && d.m_nValveFrame != IDB_VALVE_OPEN &&
+            d.m_nValveFrame != IDB_VALVE_CLOSED)
             out << "valve: at rest on frame " << d.m_nValveFrame;
         if (out.tellp() == 0)
             out << NonFinite(d);
         if (out.tellp() == 0 && m_checkPressure && CopiedByManometer(d) &&
-            (d.m_nValveFrame == 137 || !d.m_bBottleClosed) && d.m_dPressureDiff != 0.0)
+            (d.m_nValveFrame == IDB_VALVE_OPEN || !d.m_bBottleClosed) && d.m_dPressureDiff != 0.0)
             out << "pressure: manometer drawn with difference " << d.m_dPressureDiff
                 << " while the valve shows " << d.m_nValveFrame
                 << (d.m_bBottleClosed ? "" : " and the bottle is open");
@@ -157,17 +157,19 @@ class StateInvariants {
     {
         std::vector<int> expected;
         if (!d.m_bInitialNoted)
-            expected = {1005};
+            expected = {IDC_ANOTA_VALORS_INICIALS};
         else if (!d.m_bBottleClosed)
-            expected = {1000};
+            expected = {IDC_TANCA_BOTELLA};
         else if (d.m_strInitialLevel.IsEmpty())
-            expected = {1008};
+            expected = {IDC_ANOTA_NIVELL_INICIAL};
         else if (!d.m_bSubmerged)
-            expected = {1002};
+            expected = {IDC_SUBMERGIR_BOTELLA};
         else
-            expected = {1001, 1003, 1011};
+            expected = {IDC_ESCALFAR_AIGUA, IDC_REFREDAR_AIGUA, IDC_ANOTACIO};
         std::vector<int> enabled;
-        for (int id : {1000, 1001, 1002, 1003, 1005, 1008, 1011})
+        for (int id :
+             {IDC_TANCA_BOTELLA, IDC_ESCALFAR_AIGUA, IDC_SUBMERGIR_BOTELLA, IDC_REFREDAR_AIGUA,
+              IDC_ANOTA_VALORS_INICIALS, IDC_ANOTA_NIVELL_INICIAL, IDC_ANOTACIO})
             if (backend.IsControlEnabled(d, id))
                 enabled.push_back(id);
         if (enabled != expected) {
@@ -188,12 +190,14 @@ class StateInvariants {
     static std::string Timers(CTervanDlg& w, HeadlessBackend& backend)
     {
         const CTervanDlg& d = w;
-        if (!backend.IsTimerRunning(w, 2))
+        if (!backend.IsTimerRunning(w, CTervanDlg::kDriftTimer))
             return "timers: the drift timer stopped";
-        if (backend.IsTimerRunning(w, 3) != d.m_bBottleClosed)
-            return "timers: gas timer running " + std::to_string(backend.IsTimerRunning(w, 3));
-        if (backend.IsTimerRunning(w, 1) != d.m_bValveMoving)
-            return "timers: valve timer running " + std::to_string(backend.IsTimerRunning(w, 1));
+        if (backend.IsTimerRunning(w, CTervanDlg::kGasTimer) != d.m_bBottleClosed)
+            return "timers: gas timer running " +
+                   std::to_string(backend.IsTimerRunning(w, CTervanDlg::kGasTimer));
+        if (backend.IsTimerRunning(w, CTervanDlg::kValveTimer) != d.m_bValveMoving)
+            return "timers: valve timer running " +
+                   std::to_string(backend.IsTimerRunning(w, CTervanDlg::kValveTimer));
         return {};
     }
 

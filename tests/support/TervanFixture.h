@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/TervanDlg.h"
+#include "platform/ApplicationResources.h"
 #include "platform/Faults.h"
 #include "platform/headless/HeadlessBackend.h"
 

@@ -11,6 +11,7 @@
 #include "app/TervanDlg.h"
 #include "platform/Faults.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "support/ProcedureButtons.h"
 
 struct UserEvent {
     enum Kind {
@@ -156,11 +157,10 @@ class UserEventGenerator {
 
     UserEvent ClickSomething(HeadlessBackend& backend, CTervanDlg& dlg)
     {
-        static const int procedure[] = {1005, 1000, 1008, 1002, 1001, 1003, 1011};
         if (Uniform(0, 1)) {
             int enabled[7];
             int n = 0;
-            for (int id : procedure)
+            for (int id : kProcedureButtons)
                 if (backend.IsControlEnabled(dlg, id))
                     enabled[n++] = id;
             if (n > 0)
@@ -168,7 +168,7 @@ class UserEventGenerator {
         }
         // Every control but "Sortir" (1) and the hidden cancel (2), which end
         // the window; IDs without a control are clicked too (nothing happens).
-        return {UserEvent::Click, Uniform(1000, 1013)};
+        return {UserEvent::Click, Uniform(IDC_TANCA_BOTELLA, IDC_PAGE_NEXT)};
     }
 
     static UserEvent MouseInput(UserEvent::Kind kind, Point p) { return {kind, p.x, p.y}; }

@@ -11,18 +11,18 @@ TEST_F(BenchSceneTest, PicturesLandAtTheirPlaces)
 {
     const int copies = backend.ClientUpdates(*dlg);
     dlg->DrawBench();
-    EXPECT_EQ(DiffFromResource(*back, 70, 254, 135), 0);                // clipped at the bottom
-    EXPECT_EQ(DiffFromResource(*back, 147, 132, 136, 0, 0, 87, 15), 0); // up to the valve
-    EXPECT_EQ(DiffFromResource(*back, 252, 210, 144), 0);               // runs past the bottom edge
-    EXPECT_EQ(DiffFromResource(*back, 243, 55, 143), 0);
-    for (int frame = 137; frame <= 142; ++frame) {
+    EXPECT_EQ(DiffFromResource(*back, 70, 254, IDB_BOTTLE), 0); // clipped at the bottom
+    EXPECT_EQ(DiffFromResource(*back, 147, 132, IDB_TUBE_H, 0, 0, 87, 15), 0); // up to the valve
+    EXPECT_EQ(DiffFromResource(*back, 252, 210, IDB_TUBE_V), 0); // runs past the bottom edge
+    EXPECT_EQ(DiffFromResource(*back, 243, 55, IDB_FUNNEL), 0);
+    for (int frame = IDB_VALVE_OPEN; frame <= IDB_VALVE_CLOSED; ++frame) {
         dlg->m_nValveFrame = frame;
         dlg->DrawBench();
         EXPECT_EQ(DiffFromResource(*back, 234, 114, frame), 0) << frame;
     }
     dlg->m_nBottleY = 200;
     dlg->DrawBench();
-    EXPECT_EQ(DiffFromResource(*back, 70, 200, 135), 0);
+    EXPECT_EQ(DiffFromResource(*back, 70, 200, IDB_BOTTLE), 0);
     EXPECT_EQ(PixelAt(*back, 5, 395), kBench);
     EXPECT_EQ(backend.ClientUpdates(*dlg) - copies, 8); // each routine copies once
     EXPECT_TRUE(backend.MessageBoxes().empty());
@@ -57,8 +57,9 @@ TEST_F(BenchSceneTest, ThermometerShowsTheWaterTemperature)
 {
     dlg->m_dWaterTemp = 21.34;
     dlg->DrawThermometer();
-    EXPECT_EQ(DiffFromResource(*back, 10, 10, 145, 0, 0, 199, 33), 0);     // above the digits
-    EXPECT_EQ(DiffFromResource(*back, 25 + 37, 43, 148, 0, 0, 37, 40), 0); // the 2
+    EXPECT_EQ(DiffFromResource(*back, 10, 10, IDB_THERMOMETER, 0, 0, 199, 33),
+              0); // above the digits
+    EXPECT_EQ(DiffFromResource(*back, 25 + 37, 43, IDB_DIGIT_0 + 2, 0, 0, 37, 40), 0); // the 2
     const COLORREF brown = RGB(128, 64, 64);
     EXPECT_EQ(PixelAt(*back, 0, 60), brown); // the bar's stub left of the case
     EXPECT_EQ(PixelAt(*back, 9, 93), brown);
@@ -66,7 +67,7 @@ TEST_F(BenchSceneTest, ThermometerShowsTheWaterTemperature)
     EXPECT_NE(PixelAt(*back, 9, 59), brown);
     dlg->m_dWaterTemp = 12345.0;
     dlg->DrawThermometer();
-    EXPECT_EQ(DiffFromResource(*back, 25, 43, 159), 0); // ERR
+    EXPECT_EQ(DiffFromResource(*back, 25, 43, IDB_DIGIT_E), 0); // ERR
 }
 
 TEST_F(BenchSceneTest, WaterBathLinesAndWalls)

@@ -19,8 +19,8 @@ class DigitDisplayTest : public StartedFixture {
         std::vector<int> ids;
         for (int k = 0; k < 4; ++k) {
             int found = 0;
-            for (int id = 146; id <= 160; ++id) {
-                if (id == 157)
+            for (int id = IDB_DIGIT_0; id <= IDB_DIGIT_R; ++id) {
+                if (id == IDB_DIGIT_POINT)
                     continue;
                 // The point's corner of each cell is compared apart.
                 if (DiffFromResource(*back, 25 + 37 * k, 43, id, 0, 0, 32, 50) == 0) {
@@ -35,17 +35,18 @@ class DigitDisplayTest : public StartedFixture {
     int PointAfter()
     {
         for (int k = 0; k < 4; ++k)
-            if (DiffFromResource(*back, 25 + 37 * k + 32, 43 + 44, 157) == 0)
+            if (DiffFromResource(*back, 25 + 37 * k + 32, 43 + 44, IDB_DIGIT_POINT) == 0)
                 return k;
         return -1;
     }
     void Clear() { dlg->m_dcBack.FillSolidRect(0, 0, 600, 400, RGB(1, 2, 3)); }
 };
 
-constexpr int kBlank = 156, kMinus = 158, kE = 159, kR = 160;
+constexpr int kBlank = IDB_DIGIT_BLANK, kMinus = IDB_DIGIT_MINUS, kE = IDB_DIGIT_E,
+              kR = IDB_DIGIT_R;
 constexpr int D(int digit)
 {
-    return 146 + digit;
+    return IDB_DIGIT_0 + digit;
 }
 
 TEST_F(DigitDisplayTest, ValuesFillTheirCells)
@@ -88,7 +89,7 @@ TEST_F(DigitDisplayTest, PointsAndShortTexts)
 
     Clear();
     dlg->m_display.DrawString(&dlg->m_dcBack, ".5"); // a point left of cell 0
-    EXPECT_EQ(DiffFromResource(*back, 25 - 37 + 32, 43 + 44, 157), 0);
+    EXPECT_EQ(DiffFromResource(*back, 25 - 37 + 32, 43 + 44, IDB_DIGIT_POINT), 0);
     EXPECT_EQ(Cells(), (std::vector<int>{D(5), 0, 0, 0}));
 }
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Faults.h"
+#include "res/ResourceIds.h"
 #include "support/Pixels.h"
 #include "view/DrawBitmap.h"
 
@@ -39,11 +40,11 @@ TEST_F(DrawBitmapTest, APictureLandsAtItsPlaceAndNothingElseDraws)
         EXPECT_EQ(Painted(), 0) << missing;
     }
     Faults::Arm(GdiOp::SelectBitmap, 1);
-    DrawBitmap(&dc, 10, 10, 50, 50, 137);
+    DrawBitmap(&dc, 10, 10, 50, 50, IDB_VALVE_OPEN);
     EXPECT_EQ(Painted(), 0) << "a picture that could not be selected";
 
-    DrawBitmap(&dc, 10, 10, 50, 50, 137); // the open valve, 50 x 50
-    EXPECT_EQ(DiffFromResource(*canvas.GetSurface(), 10, 10, 137), 0);
+    DrawBitmap(&dc, 10, 10, 50, 50, IDB_VALVE_OPEN); // the open valve, 50 x 50
+    EXPECT_EQ(DiffFromResource(*canvas.GetSurface(), 10, 10, IDB_VALVE_OPEN), 0);
     EXPECT_EQ(dc.GetPixel(9, 9), RGB(1, 2, 3));
     EXPECT_EQ(dc.GetPixel(60, 60), RGB(1, 2, 3));
 }

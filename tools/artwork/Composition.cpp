@@ -5,6 +5,9 @@
 
 #include <QPainter>
 
+#include "model/ExperimentState.h"
+#include "view/BenchLayout.h"
+
 namespace artwork {
 
 namespace {
@@ -23,32 +26,34 @@ QImage ComposeBench(const std::map<int, QImage>& pictures, bool withNotebook)
 {
     QImage bench = NewPicture(600, 400);
     QPainter p(&bench);
+    auto put = [&](const Bench::Place& place) { Put(p, pictures, place.id, place.x, place.y); };
     // The bench scene with the bottle raised onto its stopper, valve closed.
-    Put(p, pictures, 134, 104, 132);
-    Put(p, pictures, 135, 70, 200);
-    Put(p, pictures, 136, 147, 132);
-    Put(p, pictures, 144, 252, 60);
-    Put(p, pictures, 144, 252, 210);
-    Put(p, pictures, 143, 243, 55);
-    Put(p, pictures, 142, 234, 114);
+    put(Bench::kStopper);
+    Put(p, pictures, IDB_BOTTLE, Bench::kBottleX, ExperimentState::kBottleRaisedY);
+    put(Bench::kTubeH);
+    put(Bench::kColumnTop);
+    put(Bench::kColumnBottom);
+    put(Bench::kFunnel);
+    Put(p, pictures, IDB_VALVE_CLOSED, Bench::kValveX, Bench::kValveY);
     // The thermometer hangs from a brown bar; its cells read 21.3.
     p.fillRect(QRect(0, 60, 10, 34), QColor(128, 64, 64));
-    Put(p, pictures, 145, 10, 10);
-    Put(p, pictures, 156, 25, 43);
-    Put(p, pictures, 148, 62, 43);
-    Put(p, pictures, 147, 99, 43);
-    Put(p, pictures, 157, 99 + 32, 43 + 44);
-    Put(p, pictures, 149, 136, 43);
+    put(Bench::kThermometer);
+    Put(p, pictures, IDB_DIGIT_BLANK, 25, 43);
+    Put(p, pictures, IDB_DIGIT_0 + 2, 62, 43);
+    Put(p, pictures, IDB_DIGIT_0 + 1, 99, 43);
+    Put(p, pictures, IDB_DIGIT_POINT, 99 + 32, 43 + 44);
+    Put(p, pictures, IDB_DIGIT_0 + 3, 136, 43);
     // The manometer's glass: left branch, movable right branch and its mouth.
-    Put(p, pictures, 166, 250, 164);
-    Put(p, pictures, 144, 350, 120);
-    Put(p, pictures, 144, 350, 270);
-    Put(p, pictures, 143, 341, 115);
+    const int tubeY = 120;
+    put(Bench::kLeftBranch);
+    Put(p, pictures, IDB_TUBE_V, Bench::kRightBranchX, tubeY);
+    Put(p, pictures, IDB_TUBE_V, Bench::kRightBranchX, tubeY + 150);
+    Put(p, pictures, IDB_FUNNEL, Bench::kRightMouthX, tubeY - 5);
     if (withNotebook) {
-        Put(p, pictures, 171, 387, 50);
+        put(Bench::kNotebookPage);
     } else {
-        Put(p, pictures, 163, 420, 50);
-        Put(p, pictures, 165, 550, 72);
+        put(Bench::kGauge);
+        Put(p, pictures, IDB_GAUGE_TUBE, Bench::kGaugeTubeX, 72);
     }
     p.end();
     return bench;

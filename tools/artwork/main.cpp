@@ -18,6 +18,8 @@
 #include <map>
 #include <vector>
 
+#include "res/ResourceIds.h"
+
 namespace {
 
 using namespace artwork;
@@ -33,33 +35,33 @@ std::vector<Bitmap> DrawAll()
 {
     const QRgb bench = kBench.rgb();
     std::vector<Bitmap> all;
-    all.push_back({134, DrawStopper(), 24, {}});
-    all.push_back({135, DrawBottle(), 24, {}});
-    all.push_back({136, DrawTubeH(), 8, {bench}});
-    for (int frame = 0; frame < 6; ++frame) {
-        all.push_back({137 + frame, DrawValve(frame), 24, {}});
+    all.push_back({IDB_STOPPER, DrawStopper(), 24, {}});
+    all.push_back({IDB_BOTTLE, DrawBottle(), 24, {}});
+    all.push_back({IDB_TUBE_H, DrawTubeH(), 8, {bench}});
+    for (int frame = 0; frame <= IDB_VALVE_CLOSED - IDB_VALVE_OPEN; ++frame) {
+        all.push_back({IDB_VALVE_OPEN + frame, DrawValve(frame), 24, {}});
     }
-    all.push_back({143, DrawFunnel(), 24, {}});
-    all.push_back({144, DrawTubeV(), 24, {}});
-    all.push_back({145, DrawThermometer(), 8, {bench, kThermometerWindow.rgb()}});
+    all.push_back({IDB_FUNNEL, DrawFunnel(), 24, {}});
+    all.push_back({IDB_TUBE_V, DrawTubeV(), 24, {}});
+    all.push_back({IDB_THERMOMETER, DrawThermometer(), 8, {bench, kThermometerWindow.rgb()}});
     for (int digit = 0; digit <= 9; ++digit) {
-        all.push_back({146 + digit, DrawDigitCell(DigitSegments(digit)), 24, {}});
+        all.push_back({IDB_DIGIT_0 + digit, DrawDigitCell(DigitSegments(digit)), 24, {}});
     }
-    all.push_back({156, DrawDigitCell(0), 24, {}});
-    all.push_back({157, DrawLitPoint(), 24, {}});
-    all.push_back({158, DrawDigitCell(64), 24, {}});                       // minus: g
-    all.push_back({159, DrawDigitCell(1 | 8 | 16 | 32 | 64), 24, {}});     // E: a d e f g
-    all.push_back({160, DrawDigitCell(1 | 2 | 4 | 16 | 32 | 64), 24, {}}); // R: a b c e f g
-    all.push_back({163, DrawGauge(), 24, {}});
-    all.push_back({165, DrawGaugeTube(), 24, {}});
-    all.push_back({166, DrawLeftBranch(), 24, {}});
-    all.push_back({167, DrawTitle(), 24, {}});
-    all.push_back({169, DrawStopSign(), 24, {}});
-    all.push_back({171,
+    all.push_back({IDB_DIGIT_BLANK, DrawDigitCell(0), 24, {}});
+    all.push_back({IDB_DIGIT_POINT, DrawLitPoint(), 24, {}});
+    all.push_back({IDB_DIGIT_MINUS, DrawDigitCell(64), 24, {}});                   // minus: g
+    all.push_back({IDB_DIGIT_E, DrawDigitCell(1 | 8 | 16 | 32 | 64), 24, {}});     // E: a d e f g
+    all.push_back({IDB_DIGIT_R, DrawDigitCell(1 | 2 | 4 | 16 | 32 | 64), 24, {}}); // R: a b c e f g
+    all.push_back({IDB_GAUGE, DrawGauge(), 24, {}});
+    all.push_back({IDB_GAUGE_TUBE, DrawGaugeTube(), 24, {}});
+    all.push_back({IDB_LEFT_BRANCH, DrawLeftBranch(), 24, {}});
+    all.push_back({IDB_TITLE, DrawTitle(), 24, {}});
+    all.push_back({IDB_STOP_SIGN, DrawStopSign(), 24, {}});
+    all.push_back({IDB_NOTEBOOK_PAGE,
                    DrawNotebookPage(),
                    8,
                    {kNotebookSurround.rgb(), qRgb(255, 255, 255), kNotebookRule.rgb()}});
-    all.push_back({172, DrawBanner(), 8, {}});
+    all.push_back({IDB_BANNER, DrawBanner(), 8, {}});
     return all;
 }
 

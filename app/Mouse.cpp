@@ -1,0 +1,72 @@
+// The mouse on the bench: a click inside the valve's circle turns it; a grab
+// on the right branch's strip drags the branch up and down.
+#include <cstdlib>
+
+#include "app/TervanDlg.h"
+
+namespace {
+const char* const kOpeningWhileSubmerged =
+    "Amb aquesta acció s'obrirà la clau de pas i la pressió de l'aire que hi ha dins la "
+    "botella s'igualarà a l'atmosfèrica. Si es torna tancar la clau de pas, la pressió "
+    "canviarà amb la temperatura amb un pendent distint del que ho feia fins ara.";
+
+// Inside the circle of radius 22 around the valve's centre, client (280, 160).
+bool OnValve(CPoint p)
+{
+    return (280 - p.x) * (280 - p.x) + (160 - p.y) * (160 - p.y) < 484;
+}
+
+// The vertical strip over the right branch, client x 362..380.
+bool OnRightBranch(CPoint p)
+{
+    return std::abs(p.x - 371) < 10;
+}
+} // namespace
+
+void CTervanDlg::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (OnValve(point) && !m_bValveMoving) {
+        m_nValveStep = -m_nValveStep;
+        m_bValveMoving = true;
+        SetTimer(kValveTimer, kValveTimerMs);
+        // The valve opens whatever the answer; it turns on behind the warning.
+        if (m_bSubmerged && m_nValveStep == -1) {
+            ShowWarning(kOpeningWhileSubmerged);
+            return;
+        }
+    }
+    if (OnRightBranch(point)) {
+        m_bDragging = true;
+        m_nDragY = point.y;
+        // Held so that a release outside the window still ends the drag.
+        SetCapture();
+        OnMouseMove(nFlags, point);
+        if (m_bSubmerged)
+            PutNotebookAway();
+    }
+}
+
+void CTervanDlg::OnMouseMove(UINT, CPoint point)
+{
+    if (!m_bDragging)
+        return;
+    m_nTubeY += point.y - m_nDragY;
+    // At a bound the anchor stays: the branch follows again only once the
+    // pointer is back on the inner side of the last accepted position.
+    if (m_nTubeY > 320) {
+        m_nTubeY = 320;
+        return;
+    }
+    if (m_nTubeY < -300) {
+        m_nTubeY = -300;
+        return;
+    }
+    m_nDragY = point.y;
+    DrawManometer();
+}
+
+void CTervanDlg::OnLButtonUp(UINT, CPoint)
+{
+    m_bDragging = false;
+    ReleaseCapture();
+}

@@ -1,0 +1,42 @@
+#include "res/Resources.h"
+
+#include "res/EmbeddedResources.h"
+#include "res/ResourceIds.h"
+
+namespace {
+// The faces the program asks for that this machine lacks, and the installed
+// families that stand in for them: look-alikes with similar proportions, so
+// the notebook's lines keep their length.
+const std::vector<FontSubstitute> kFontSubstitutes = {
+    {"Comic Sans Serif", "Comic Neue"},   {"Comic Sans MS", "Comic Neue"},
+    {"Bookman Old Style", "URW Bookman"}, {"Times New Roman", "Liberation Serif"},
+    {"MS Sans Serif", "Liberation Sans"},
+};
+
+std::vector<EmbeddedIcon> Icons()
+{
+    // Every size drawn is the one application icon.
+    std::vector<EmbeddedIcon> icons = EmbeddedIcons();
+    for (EmbeddedIcon& icon : icons)
+        icon.id = icon.png.id = IDR_MAINFRAME;
+    return icons;
+}
+} // namespace
+
+const ApplicationResources& TervanResources()
+{
+    static const ApplicationResources resources = [] {
+        ApplicationResources r;
+        // The program file's name: message boxes carry it as their caption.
+        r.name = "Tervan";
+        r.desktopEntry = "tervan";
+        r.version = TERVAN_VERSION;
+        r.templates = TervanDialogTemplates();
+        r.strings = {{IDS_ABOUTBOX, "Acerca de Tervan"}};
+        r.fonts = kFontSubstitutes;
+        r.bitmaps = EmbeddedBitmaps();
+        r.icons = Icons();
+        return r;
+    }();
+    return resources;
+}

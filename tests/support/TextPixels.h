@@ -1,0 +1,72 @@
+// Reading text off the pictures: the text a test expects, drawn with the
+// framework over the same background, must cover the pixels the program
+// drew exactly.
+#pragma once
+
+#include <algorithm>
+
+#include "platform/Framework.h"
+#include "platform/TextRenderer.h"
+#include "res/ResourceIds.h"
+#include "view/DrawBitmap.h"
+
+// A font as the program asks for one, with the colour its text is drawn in.
+struct TextLook {
+    int height;
+    int width;
+    bool italic;
+    const char* face;
+    COLORREF ink;
+};
+constexpr TextLook kRulerNumbers{10, 5, false, "Comic Sans Serif", RGB(0, 0, 0)};
+constexpr TextLook kNotebookLabel{10, 5, true, "Comic Sans Serif", RGB(51, 0, 153)};
+constexpr TextLook kNotebookTable{17, 8, true, "Comic Sans MS", RGB(51, 0, 153)};
+constexpr TextLook kNotebookGraph{11, 6, true, "Comic Sans Serif", RGB(51, 0, 153)};
+
+// Draws `text` at (x, y) on a copy of `background` (600 x 400, back-buffer
+// pixels), as a transparent text in `look`, and counts the pixels of the
+// text's cell box, cut at column `right`, where `shown` differs. Italic
+// glyphs lean past their advance, so the box takes a margin. -1 when the
+// font cannot be had.
+inline int TextMismatch(const Surface& shown, const Surface& background, const TextLook& look,
+                        int x, int y, const CString& text, int right = 600)
+{
+    CDC dc;
+    CBitmap bitmap;
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.CreateCompatibleBitmap(nullptr, 600, 400);
+    bitmap.GetSurface()->pixels = background.pixels;
+    dc.SelectObject(&bitmap);
+    CFont font;
+    font.CreateFont(look.height, look.width, 0, 0, FW_DONTCARE, look.italic, FALSE, FALSE,
+                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, look.face);
+    dc.SelectObject(&font);
+    dc.SetTextColor(look.ink);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(x, y, text);
+    FontMetrics metrics;
+    if (!TextRenderer::GetFontMetrics(dc.GetFontRequest(), &metrics))
+        return -1;
+    const int width = TextRenderer::MeasureText(dc.GetFontRequest(), text.str());
+    const int left = std::max(x - 2, 0), stop = std::min(x + width + 4, right);
+    const Surface& expected = *bitmap.GetSurface();
+    int mismatches = 0;
+    for (int row = y; row < std::min(y + metrics.Height(), 400); ++row)
+        for (int column = left; column < stop; ++column)
+            if ((expected.At(column, row) & 0xFFFFFFu) != (shown.At(column, row) & 0xFFFFFFu))
+                ++mismatches;
+    return mismatches;
+}
+
+// The empty notebook page in its place on an otherwise blank buffer.
+inline Surface PageBackground()
+{
+    CDC dc;
+    CBitmap bitmap;
+    dc.CreateCompatibleDC(nullptr);
+    bitmap.CreateCompatibleBitmap(nullptr, 600, 400);
+    dc.SelectObject(&bitmap);
+    DrawBitmap(&dc, 387, 50, 212, 299, IDB_NOTEBOOK_PAGE);
+    return *bitmap.GetSurface();
+}
