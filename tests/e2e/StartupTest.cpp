@@ -33,6 +33,19 @@ void ExpectControlsAsTemplated(DialogWindow& window)
 } // namespace
 class StartupTest : public E2eTest {};
 
+// The application object hands its resources over while the program's
+// globals are still being built: the table must be whole all the same.
+TEST_F(StartupTest, TheProgramsResourcesAreWholeFromTheStart)
+{
+    const ApplicationResources& r = GetApplicationResources();
+    EXPECT_STREQ(r.name, "Tervan");
+    EXPECT_STREQ(FindFontSubstitute("Comic Sans Serif"), "Comic Neue");
+    EXPECT_STREQ(FindFontSubstitute("MS Sans Serif"), "Liberation Sans");
+    EXPECT_NE(FindDialogTemplate(IDD_TERVAN_DIALOG), nullptr);
+    EXPECT_NE(FindBitmapResource(IDB_BOTTLE), nullptr);
+    EXPECT_NE(FindIcon(IDR_MAINFRAME, 32), nullptr);
+}
+
 TEST_F(StartupTest, ProgramShowsTitleThenMainWindowAsTemplated)
 {
     CWinApp* app = AfxGetApp();
