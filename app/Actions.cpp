@@ -68,6 +68,8 @@ void CTervanDlg::OnAnotaNivellInicial()
     m_dTemp[0] = m_dWaterTemp;
     m_dLevel[0] = level;
     m_nCount = 1;
+    // From the first noted row on, closing the program loses the notebook.
+    AfxNoteUnsavedWork(TRUE);
 }
 
 void CTervanDlg::OnSubmergirBotella()

@@ -1,7 +1,9 @@
 #include "model/LevelParser.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -15,6 +17,26 @@ bool IsDigit(char c)
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The number in [first, last), which holds a sign, digits, a '.' and an
+// exponent at most; false when it does not fit in a double.
+bool ToDouble(const char* first, const char* last, double& value)
+{
+#if defined(__cpp_lib_to_chars)
+    const auto [end, ec] = std::from_chars(first, last, value);
+    (void)end;
+    return ec == std::errc();
+#else
+    // The browser build's library has no from_chars for doubles. strtod
+    // reads the same text (the program never leaves the "C" locale, so '.'
+    // is its decimal point) and, like from_chars, refuses a number too large
+    // or too small for a normal double.
+    const std::string text(first, last);
+    errno = 0;
+    value = std::strtod(text.c_str(), nullptr);
+    return errno != ERANGE;
+#endif
 }
 } // namespace
 
@@ -57,11 +79,10 @@ bool ParseLevel(const CString& text, double& cm)
     if (*first == '+')
         ++first; // from_chars takes no plus sign
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(first, number.c_str() + number.size(), value);
-    (void)end;
     // A ruler reading is a few tens of centimetres; a number far beyond any
     // ruler would only turn the graph's pressures into infinities.
-    if (ec != std::errc() || !std::isfinite(value) || std::fabs(value) > kMaxLevel)
+    if (!ToDouble(first, number.c_str() + number.size(), value) || !std::isfinite(value) ||
+        std::fabs(value) > kMaxLevel)
         return false;
     cm = value;
     return true;

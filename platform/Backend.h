@@ -51,6 +51,11 @@ class IBackend {
 
     virtual int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) = 0;
 
+    // Whether the program holds work that ends with it (noted rows): a
+    // platform that can lose the program without asking it (a browser page
+    // being closed or reloaded) asks the user first.
+    virtual void NoteUnsavedWork(bool unsaved) { (void)unsaved; }
+
     // A window is being destroyed: forget its timers and state.
     virtual void WindowDestroyed(CWnd& wnd) = 0;
 };

@@ -1,6 +1,5 @@
 #include "platform/TextRenderer.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_MODULE_H
@@ -16,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/ApplicationResources.h"
+#include "platform/FontMatch.h"
 #include "platform/FontSubstitutes.h"
 
 namespace {
@@ -39,54 +38,13 @@ constexpr int kSemiBold = 600;
 // shapes' widths alone so the horizontal scaling stays even.
 constexpr FT_Int32 kLoadFlags = FT_LOAD_TARGET_LIGHT;
 
-// ---- fontconfig ----------------------------------------------------------
-
-struct FaceFile {
-    std::string path;
-    int index = 0;
-    bool bold = false;
-    bool italic = false;
-};
-
-// fontconfig's best match for `family` (any face when empty), or null.
-FcPattern* MatchPattern(const std::string& family, int weight, bool italic)
+// Opens a face from its file, or from its bytes where the build embeds them.
+bool OpenFace(FT_Library library, const FaceFile& file, FT_Face* face)
 {
-    FcPattern* pattern = FcPatternCreate();
-    if (!pattern)
-        return nullptr;
-    if (!family.empty())
-        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(weight));
-    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
-    return match;
-}
-
-bool MatchFaceFile(const std::string& family, int weight, bool italic, FaceFile* out)
-{
-    FcPattern* match = MatchPattern(family, weight, italic);
-    if (!match)
-        return false;
-    FcChar8* file = nullptr;
-    const bool found = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file;
-    if (found) {
-        double matchedWeight = FC_WEIGHT_REGULAR;
-        int slant = FC_SLANT_ROMAN;
-        out->path = reinterpret_cast<const char*>(file);
-        out->index = 0;
-        FcPatternGetInteger(match, FC_INDEX, 0, &out->index);
-        FcPatternGetDouble(match, FC_WEIGHT, 0, &matchedWeight);
-        FcPatternGetInteger(match, FC_SLANT, 0, &slant);
-        out->bold = matchedWeight >= FC_WEIGHT_DEMIBOLD;
-        out->italic = slant != FC_SLANT_ROMAN;
-    }
-    FcPatternDestroy(match);
-    return found;
+    if (file.data)
+        return FT_New_Memory_Face(library, file.data, static_cast<FT_Long>(file.size), file.index,
+                                  face) == 0;
+    return FT_New_Face(library, file.path.c_str(), file.index, face) == 0;
 }
 
 // ---- sizing --------------------------------------------------------------
@@ -234,10 +192,10 @@ std::unique_ptr<SizedFont> Renderer::Open(const FontRequest& request)
     auto font = std::make_unique<SizedFont>();
     FaceFile file;
     // The stand-in for the requested face first; should its file not open,
-    // whatever fontconfig offers as the plain sans face.
+    // whatever the matcher offers as the plain sans face.
     for (const std::string& family : {SubstituteFontFace(request.faceName), std::string()}) {
         if (MatchFaceFile(family, weight, request.italic, &file) &&
-            FT_New_Face(m_library, file.path.c_str(), file.index, &font->face) == 0)
+            OpenFace(m_library, file, &font->face))
             break;
         font->face = nullptr;
     }
@@ -369,22 +327,6 @@ void BlendGlyph(Surface& surface, const Glyph& glyph, std::int64_t x, std::int64
 }
 
 } // namespace
-
-std::string SubstituteFontFace(const std::string& requested)
-{
-    const char* listed = FindFontSubstitute(requested);
-    // Even a listed stand-in goes through the matcher, which names what is
-    // really installed should the listed family be missing.
-    FcPattern* match = MatchPattern(listed ? listed : requested, FW_NORMAL, false);
-    if (!match)
-        return std::string();
-    FcChar8* family = nullptr;
-    std::string name;
-    if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch && family)
-        name = reinterpret_cast<const char*>(family);
-    FcPatternDestroy(match);
-    return name;
-}
 
 namespace TextRenderer {
 

@@ -1,9 +1,8 @@
-// Text on a Surface with the faces this machine has, through FreeType and
-// fontconfig. A font is asked for as the classic platform asks for one: face
-// name, cell height and average character width in pixels, weight, italic.
-// Glyphs are rasterised once per font and character and kept, so drawing the
-// same text again only blends cached coverage. One thread uses it: the
-// window's.
+// Text on a Surface with the faces this machine has, through FreeType; the
+// faces are found as FontMatch.h says. A font is asked for as the classic platform asks for one:
+// face name, cell height and average character width in pixels, weight, italic. Glyphs are
+// rasterised once per font and character and kept, so drawing the same text again only blends
+// cached coverage. One thread uses it: the window's.
 #pragma once
 
 #include <string>

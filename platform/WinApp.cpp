@@ -1,6 +1,7 @@
 #include "platform/WinApp.h"
 
 #include "platform/ApplicationResources.h"
+#include "platform/Backend.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -32,6 +33,12 @@ CString AfxGetAppName()
     if (g_app && g_app->m_pszAppName)
         return g_app->m_pszAppName;
     return GetApplicationResources().name;
+}
+
+void AfxNoteUnsavedWork(BOOL unsaved)
+{
+    if (IBackend* backend = GetBackend())
+        backend->NoteUnsavedWork(unsaved != FALSE);
 }
 
 int AfxWinMain()

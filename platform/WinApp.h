@@ -24,5 +24,7 @@ CWinApp* AfxGetApp();
 // The application's name: the one given to CWinApp, else the one in the
 // application's resources.
 CString AfxGetAppName();
+// The program now holds work that ends with it, or no longer does.
+void AfxNoteUnsavedWork(BOOL unsaved);
 // Runs the application object: InitInstance, and the program ends after it.
 int AfxWinMain();

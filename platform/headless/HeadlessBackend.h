@@ -104,6 +104,9 @@ class HeadlessBackend : public IBackend {
     // default they abort, tests usually turn them into test failures.
     std::function<void(const std::string&)> onScriptFailure;
 
+    // What the program last said of its unsaved work.
+    bool UnsavedWork() const { return m_unsavedWork; }
+
     // --- IBackend ---------------------------------------------------------
     INT_PTR RunModal(CDialog& dlg) override;
     void EndModal(CDialog& dlg, int result) override;
@@ -126,6 +129,7 @@ class HeadlessBackend : public IBackend {
     time_seconds NowSeconds() override { return m_epochSeconds + m_nowMs / 1000; }
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     void WindowDestroyed(CWnd& wnd) override;
+    void NoteUnsavedWork(bool unsaved) override { m_unsavedWork = unsaved; }
 
   private:
     struct Control {
@@ -167,6 +171,7 @@ class HeadlessBackend : public IBackend {
     int m_sleepDepth = 0;
     int m_modalDepth = 0;
     CWnd* m_capture = nullptr;
+    bool m_unsavedWork = false;
     std::map<CWnd*, std::unique_ptr<Window>> m_windows;
     TimerTable m_timers;
     std::deque<Input> m_queued;

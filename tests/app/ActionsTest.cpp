@@ -156,6 +156,12 @@ TEST_F(ActionsTest, AnInitialLevelWithoutANumberKeepsTheStepOpen)
     EXPECT_EQ(dlg->m_nCount, 0);
     EXPECT_TRUE(dlg->m_strInitialLevel.IsEmpty());
     EXPECT_EQ(Enabled(), (std::vector<int>{IDC_ANOTA_NIVELL_INICIAL}));
+    // Nothing is noted yet: closing loses nothing.
+    EXPECT_FALSE(backend.UnsavedWork());
+    AnswerLevel("20");
+    backend.Click(*dlg, IDC_ANOTA_NIVELL_INICIAL);
+    EXPECT_EQ(dlg->m_nCount, 1);
+    EXPECT_TRUE(backend.UnsavedWork());
 }
 
 TEST_F(ActionsTest, TheValveTurnsOnceAtATimeAndWarnsOnlyWhenOpeningSubmerged)

@@ -1,0 +1,103 @@
+# The browser build, configured with emcmake (scripts/build-web.sh does all
+# of it): the same core as the desktop over the browser backend of
+# platform/web/, linked into one self-contained page, build-web/tervan.html,
+# and the core's headless tests as WebAssembly programs that ctest runs
+# under Node.
+#
+# What the build expects, made beforehand by scripts/build-web.sh:
+#   TERVAN_FREETYPE_DIR  FreeType built for WebAssembly (headers and library);
+#   TERVAN_PAGE_FONTS    the generated table and bytes of the page's fonts;
+#   TERVAN_TEST_FONTS    the same for the tests, with the faces they ask for.
+set(TERVAN_FREETYPE_DIR "" CACHE PATH "FreeType built for WebAssembly")
+set(TERVAN_PAGE_FONTS "" CACHE FILEPATH "Generated embedded fonts of the page")
+set(TERVAN_TEST_FONTS "" CACHE FILEPATH "Generated embedded fonts of the wasm tests")
+foreach(_input TERVAN_FREETYPE_DIR TERVAN_PAGE_FONTS)
+  if(NOT EXISTS "${${_input}}")
+    message(FATAL_ERROR "${_input} is not set: run scripts/build-web.sh (make web)")
+  endif()
+endforeach()
+
+add_library(tervan_freetype STATIC IMPORTED)
+set_target_properties(tervan_freetype PROPERTIES
+  IMPORTED_LOCATION ${TERVAN_FREETYPE_DIR}/lib/libfreetype.a
+  INTERFACE_INCLUDE_DIRECTORIES ${TERVAN_FREETYPE_DIR}/include/freetype2)
+
+# The same libraries as the desktop's: tervan_base, tervan_platform (less
+# fontconfig: the browser has none, and the faces come from the embedded
+# table instead), tervan_model and the program itself, tervan_app.
+set(TERVAN_BASE_SOURCES platform/CString.cpp platform/CTime.cpp platform/Random.cpp)
+add_library(tervan_base STATIC ${TERVAN_BASE_SOURCES})
+target_include_directories(tervan_base PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(tervan_base PRIVATE ${TERVAN_WARNINGS})
+
+file(GLOB TERVAN_PLATFORM_SOURCES CONFIGURE_DEPENDS platform/*.cpp)
+list(FILTER TERVAN_PLATFORM_SOURCES EXCLUDE REGEX "/platform/(CString|CTime|Random|FontMatch)\\.cpp$")
+add_library(tervan_platform STATIC ${TERVAN_PLATFORM_SOURCES} platform/web/EmbeddedFontMatch.cpp)
+target_link_libraries(tervan_platform PUBLIC tervan_base tervan_freetype)
+target_compile_options(tervan_platform PRIVATE ${TERVAN_WARNINGS})
+
+file(GLOB TERVAN_MODEL_SOURCES CONFIGURE_DEPENDS model/*.cpp)
+add_library(tervan_model STATIC ${TERVAN_MODEL_SOURCES})
+target_link_libraries(tervan_model PUBLIC tervan_base)
+target_compile_options(tervan_model PRIVATE ${TERVAN_WARNINGS})
+
+file(GLOB TERVAN_APP_SOURCES CONFIGURE_DEPENDS app/*.cpp view/*.cpp notebook/*.cpp res/*.cpp)
+tervan_embed_resources(${CMAKE_CURRENT_SOURCE_DIR}/res/bitmaps
+  ${CMAKE_CURRENT_SOURCE_DIR}/res/icons
+  ${CMAKE_CURRENT_BINARY_DIR}/generated/EmbeddedResources.cpp)
+add_library(tervan_app STATIC ${TERVAN_APP_SOURCES}
+  ${CMAKE_CURRENT_BINARY_DIR}/generated/EmbeddedResources.cpp)
+target_link_libraries(tervan_app PUBLIC tervan_platform tervan_model)
+target_compile_options(tervan_app PRIVATE ${TERVAN_WARNINGS})
+set_source_files_properties(res/Resources.cpp PROPERTIES
+  COMPILE_DEFINITIONS TERVAN_VERSION="${PROJECT_VERSION}")
+
+add_library(tervan_page_data STATIC ${TERVAN_PAGE_FONTS})
+target_include_directories(tervan_page_data PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+
+# The application icon, which the About box shows.
+set(_icon_cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/AppIcon.cpp)
+add_custom_command(OUTPUT ${_icon_cpp}
+  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico -DOUT=${_icon_cpp}
+          -DNAME=AppIconFile -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/EmbedFile.cmake
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico ${CMAKE_CURRENT_SOURCE_DIR}/cmake/EmbedFile.cmake
+  VERBATIM)
+target_sources(tervan_page_data PRIVATE ${_icon_cpp})
+
+# The page. Asyncify lets the program's nested loops (a modal dialog, a
+# Sleep) hand the browser back its thread and carry on where they were.
+file(GLOB TERVAN_WEB_SOURCES CONFIGURE_DEPENDS platform/web/*.cpp)
+list(FILTER TERVAN_WEB_SOURCES EXCLUDE REGEX "/EmbeddedFontMatch\\.cpp$")
+set(TERVAN_WEB_LINK_OPTIONS
+  -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sASYNCIFY_IMPORTS=[tervan_wait]
+  -sSINGLE_FILE=1 -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sMINIFY_HTML=0
+  -sINITIAL_MEMORY=16777216 -sTOTAL_STACK=1048576
+  -sEXPORTED_RUNTIME_METHODS=[] -sEXIT_RUNTIME=0
+  --js-library ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
+  --shell-file ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+
+function(tervan_page name)
+  add_executable(${name} ${TERVAN_WEB_SOURCES})
+  set_target_properties(${name} PROPERTIES SUFFIX ".html")
+  # The whole core goes in: the application object is a global that nothing
+  # refers to by name, so a plain archive link would leave it out.
+  target_link_libraries(${name} PRIVATE
+    -Wl,--whole-archive tervan_app -Wl,--no-whole-archive tervan_platform tervan_page_data
+    tervan_freetype)
+  target_compile_options(${name} PRIVATE ${TERVAN_WARNINGS})
+  target_link_options(${name} PRIVATE ${TERVAN_WEB_LINK_OPTIONS})
+  set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
+    ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+endfunction()
+
+# The shipped page reads nothing from its address; the test page (never
+# shipped) takes a seed, a date and a clock scale from it and keeps a
+# journal of every message, for the browser tests.
+tervan_page(tervan)
+tervan_page(tervan-test)
+target_compile_definitions(tervan-test PRIVATE TERVAN_WEB_TEST=1)
+
+if(TERVAN_BUILD_TESTS AND EXISTS "${TERVAN_TEST_FONTS}")
+  include(cmake/WebTests.cmake)
+endif()

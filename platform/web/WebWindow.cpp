@@ -1,0 +1,315 @@
+#include "platform/web/WebWindow.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/Gdi.h"
+#include "platform/web/ClassicLook.h"
+#include "platform/web/IconImage.h"
+
+using namespace ClassicLook;
+
+namespace {
+constexpr int kCaptionHeight = 18;
+
+Box PixelBox(const DialogTemplate& t, const ControlTemplate& c)
+{
+    const int left = DluToPixelsX(t, c.x);
+    const int top = DluToPixelsY(t, c.y);
+    return {left, top, DluToPixelsX(t, c.x + c.cx) - left, DluToPixelsY(t, c.y + c.cy) - top};
+}
+
+int FrameOf(const DialogTemplate* t, bool fillsPage, bool* thin)
+{
+    *thin = false;
+    if (!t || fillsPage || (t->style & DS_CAPTION))
+        return 0;
+    if (t->style & DS_MODALFRAME)
+        return 3;
+    if (t->style & DS_THINBORDER) {
+        *thin = true;
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+WebWindow::WebWindow(CWnd& wnd, const DialogTemplate* tpl, bool fillsPage)
+    : m_wnd(wnd), m_tpl(tpl), m_font(TemplateFont(tpl))
+{
+    int w = 800, h = 500;
+    if (tpl) {
+        w = DluToPixelsX(*tpl, tpl->cx);
+        h = DluToPixelsY(*tpl, tpl->cy);
+        // A captioned window that is not the page's own shows its caption.
+        if ((tpl->style & DS_CAPTION) && !fillsPage)
+            m_caption = tpl->caption ? tpl->caption : "";
+    }
+    m_frame = FrameOf(tpl, fillsPage, &m_thinBorder);
+    if (!m_caption.empty() || (tpl && (tpl->style & DS_CAPTION) && !fillsPage))
+        m_frame = 3;
+    m_clientX = m_frame;
+    m_clientY = m_frame + (m_caption.empty() ? 0 : kCaptionHeight);
+    // The window's pixels start as the dialog's face, as a classic dialog
+    // erases its background before anything is drawn.
+    m_client.Reset(w, h, kFace);
+    m_clientShown = m_client;
+    m_image.Reset(w + 2 * m_frame, h + m_clientY + m_frame, kFace);
+    BuildControls();
+    InvalidateAll();
+}
+
+WebWindow::WebWindow(CWnd& wnd, const std::string& caption, int clientW, int clientH)
+    : m_wnd(wnd), m_tpl(nullptr), m_font(TemplateFont(nullptr)), m_frame(3), m_caption(caption)
+{
+    m_clientX = m_frame;
+    m_clientY = m_frame + kCaptionHeight;
+    m_client.Reset(clientW, clientH, kFace);
+    m_clientShown = m_client;
+    m_image.Reset(clientW + 2 * m_frame, clientH + m_clientY + m_frame, kFace);
+    InvalidateAll();
+}
+
+Box WebWindow::OuterSize(const DialogTemplate* tpl, bool fillsPage)
+{
+    bool thin = false;
+    int frame = FrameOf(tpl, fillsPage, &thin);
+    int caption = 0;
+    if (tpl && (tpl->style & DS_CAPTION) && !fillsPage) {
+        frame = 3;
+        caption = kCaptionHeight;
+    }
+    const int w = tpl ? DluToPixelsX(*tpl, tpl->cx) : 800;
+    const int h = tpl ? DluToPixelsY(*tpl, tpl->cy) : 500;
+    return {0, 0, w + 2 * frame, h + 2 * frame + caption};
+}
+
+void WebWindow::MoveTo(int x, int y)
+{
+    m_x = x;
+    m_y = y;
+}
+
+void WebWindow::BuildControls()
+{
+    if (!m_tpl)
+        return;
+    for (const ControlTemplate& t : m_tpl->controls) {
+        WebControl c;
+        c.id = t.id;
+        c.cls = t.cls;
+        c.style = t.style;
+        c.rect = PixelBox(*m_tpl, t);
+        c.enabled = !(t.style & CS_DISABLED);
+        c.visible = !(t.style & CS_HIDDEN);
+        if (t.style & CS_ICON) {
+            LoadAppIcon(c.picture, kFace);
+        } else if (t.style & CS_BITMAP) {
+            CBitmap bitmap;
+            if (bitmap.LoadBitmap(static_cast<UINT>(std::atoi(t.caption))))
+                c.picture = *bitmap.GetSurface();
+        } else {
+            c.edit.text = t.caption ? t.caption : "";
+        }
+        if (t.style & (CS_BITMAP | CS_ICON)) {
+            // A picture control takes the size of its picture.
+            c.rect.w = c.picture.width;
+            c.rect.h = c.picture.height;
+        }
+        m_controls.push_back(std::move(c));
+    }
+}
+
+void WebWindow::AddControl(WebControl c)
+{
+    m_controls.push_back(std::move(c));
+    ControlChanged(m_controls.back());
+}
+
+WebControl* WebWindow::Control(int id)
+{
+    if (id == IDC_STATIC)
+        return nullptr;
+    for (WebControl& c : m_controls)
+        if (c.id == id)
+            return &c;
+    return nullptr;
+}
+
+void WebWindow::ControlChanged(const WebControl& c)
+{
+    Invalidate(c.rect.Offset(m_clientX, m_clientY));
+}
+
+std::vector<int> WebWindow::PaintOrder() const
+{
+    // Template order, but a transparent control is painted after its
+    // neighbours, so it shows on top of the pictures and panels it stands on.
+    std::vector<int> order;
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::size_t i = 0; i < m_controls.size(); ++i)
+            if (((m_controls[i].style & CS_TRANSPARENT) != 0) == (pass == 1))
+                order.push_back(static_cast<int>(i));
+    return order;
+}
+
+int WebWindow::HitControl(int x, int y) const
+{
+    const std::vector<int> order = PaintOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const WebControl& c = m_controls[static_cast<std::size_t>(*it)];
+        if (c.TakesPointer() && c.rect.Contains(x, y))
+            return *it;
+    }
+    return -1;
+}
+
+// --- Focus ----------------------------------------------------------------------
+
+void WebWindow::SetFocus(int index)
+{
+    if (index == m_focus)
+        return;
+    if (m_focus >= 0 && m_focus < static_cast<int>(m_controls.size()))
+        ControlChanged(m_controls[static_cast<std::size_t>(m_focus)]);
+    m_focus = index;
+    if (m_focus >= 0) {
+        WebControl& c = m_controls[static_cast<std::size_t>(m_focus)];
+        ControlChanged(c);
+    }
+    // The default button's outline follows the focus between buttons.
+    for (const WebControl& c : m_controls)
+        if (c.IsButton() && (c.style & CS_DEFAULT))
+            ControlChanged(c);
+}
+
+void WebWindow::FocusFirstTabStop()
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (m_controls[i].TakesFocus()) {
+            SetFocus(static_cast<int>(i));
+            return;
+        }
+    }
+    SetFocus(-1);
+}
+
+void WebWindow::FocusNext(bool backwards)
+{
+    const int n = static_cast<int>(m_controls.size());
+    for (int step = 1; step <= n; ++step) {
+        const int i =
+            ((m_focus < 0 ? (backwards ? 0 : -1) : m_focus) + (backwards ? -step : step) + 2 * n) %
+            n;
+        WebControl& c = m_controls[static_cast<std::size_t>(i)];
+        if (c.TakesFocus()) {
+            // Tabbing into an edit selects its text.
+            if (c.IsEdit() && i != m_focus)
+                c.edit.SelectAll();
+            SetFocus(i);
+            return;
+        }
+    }
+}
+
+int WebWindow::ReturnCommand() const
+{
+    int defaultId = IDOK;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const WebControl& c = m_controls[i];
+        const bool focused = static_cast<int>(i) == m_focus;
+        if (c.IsButton() && focused)
+            return c.id;
+        if (c.IsEdit() && focused && (c.style & CS_WANTRETURN))
+            return 0; // the edit keeps its Return
+        if (c.IsButton() && (c.style & CS_DEFAULT))
+            defaultId = c.enabled ? c.id : 0;
+    }
+    return defaultId;
+}
+
+int WebWindow::TypedEdit() const
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i)
+        if (m_controls[i].IsTypedInto() && m_controls[i].visible)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// --- The picture -----------------------------------------------------------------
+
+void WebWindow::ClientChanged()
+{
+    // Only what changed is drawn again: most ticks change a few pixels of the
+    // manometer, or none.
+    const int w = m_client.width;
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(Pixel);
+    int top = -1, bottom = -1, left = w, right = -1;
+    for (int y = 0; y < m_client.height; ++y) {
+        const Pixel* now = m_client.Row(y);
+        Pixel* shown = m_clientShown.Row(y);
+        if (std::memcmp(now, shown, rowBytes) == 0)
+            continue;
+        int l = 0;
+        while (now[l] == shown[l])
+            ++l;
+        int r = w - 1;
+        while (now[r] == shown[r])
+            --r;
+        left = std::min(left, l);
+        right = std::max(right, r);
+        if (top < 0)
+            top = y;
+        bottom = y;
+        std::memcpy(shown + l, now + l, static_cast<std::size_t>(r - l + 1) * sizeof(Pixel));
+    }
+    if (top >= 0)
+        Invalidate(Box{left, top, right - left + 1, bottom - top + 1}.Offset(m_clientX, m_clientY));
+}
+
+Box WebWindow::Update()
+{
+    const Box region = m_dirty.Intersect({0, 0, m_image.width, m_image.height});
+    m_dirty = Box{};
+    if (region.Empty())
+        return Box{};
+    Render(region);
+    return region.Offset(m_x, m_y);
+}
+
+void WebWindow::Render(Box region)
+{
+    Painter p(m_image, region);
+    const Box outer{0, 0, m_image.width, m_image.height};
+    if (m_thinBorder) {
+        p.Frame(outer, kDarkShadow);
+    } else if (m_frame > 0) {
+        // The raised double edge of a dialog frame, then the face.
+        p.Edge(outer, kLight, kDarkShadow);
+        p.Edge(outer.Inset(1), kHighlight, kShadow);
+        p.Frame(outer.Inset(2), kFace);
+    }
+    if (!m_caption.empty()) {
+        const Box bar{m_frame, m_frame, m_client.width, m_clientY - m_frame};
+        p.Fill(bar, kSelection);
+        p.Text(CaptionFont(), bar.x + 4, bar.y + (bar.h - LineHeight(CaptionFont())) / 2, m_caption,
+               kHighlight);
+    }
+    const Box client = Box{m_clientX, m_clientY, m_client.width, m_client.height}.Intersect(region);
+    if (!client.Empty())
+        m_image.CopyFrom(client.x, client.y, client.w, client.h, m_client, client.x - m_clientX,
+                         client.y - m_clientY);
+    Painter inside = p.Moved(m_clientX, m_clientY);
+    for (int i : PaintOrder()) {
+        const WebControl& c = m_controls[static_cast<std::size_t>(i)];
+        if (!c.visible || c.rect.Offset(m_clientX, m_clientY).Intersect(region).Empty())
+            continue;
+        const bool focused = i == m_focus;
+        // The default button shows as such while no other button has the focus.
+        const bool focusOnButton =
+            m_focus >= 0 && m_controls[static_cast<std::size_t>(m_focus)].IsButton();
+        const bool isDefault = (c.style & CS_DEFAULT) && (!focusOnButton || focused);
+        DrawControl(inside, c, m_font, focused, isDefault);
+    }
+}

@@ -1,0 +1,103 @@
+// One window of the browser backend: its frame, its client pixels (what a
+// client DC draws on) and its controls, built from the dialog's template,
+// and the picture of it all that the page shows. Only what changed is drawn
+// again: the window collects the changed parts until the screen takes them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/DialogTemplate.h"
+#include "platform/Surface.h"
+#include "platform/web/Controls.h"
+
+class CWnd;
+
+class WebWindow {
+  public:
+    // `fillsPage`: the program's main window, which the page shows without a
+    // frame or caption of its own (the page's title is its caption).
+    WebWindow(CWnd& wnd, const DialogTemplate* tpl, bool fillsPage);
+    // A window the backend builds itself (a message box): a client area of
+    // `clientW` x `clientH` pixels under a caption bar, with its controls
+    // added afterwards.
+    WebWindow(CWnd& wnd, const std::string& caption, int clientW, int clientH);
+
+    CWnd& Wnd() const { return m_wnd; }
+    const DialogTemplate* Template() const { return m_tpl; }
+    const FontRequest& Font() const { return m_font; }
+
+    // --- Place on the page ------------------------------------------------
+    Box Outer() const { return {m_x, m_y, m_image.width, m_image.height}; }
+    Box ClientOnScreen() const
+    {
+        return {m_x + m_clientX, m_y + m_clientY, m_client.width, m_client.height};
+    }
+    void MoveTo(int x, int y);
+    // The outer size a window of this template has.
+    static Box OuterSize(const DialogTemplate* tpl, bool fillsPage);
+
+    // --- Client pixels and controls ----------------------------------------
+    Surface& Client() { return m_client; }
+    // The client pixels changed: find what did and have it drawn again.
+    void ClientChanged();
+    std::vector<WebControl>& Controls() { return m_controls; }
+    WebControl* Control(int id);
+    void AddControl(WebControl c);
+    void ControlChanged(const WebControl& c);
+    // Index of the control that takes the pointer at client point (x, y), or -1.
+    int HitControl(int x, int y) const;
+
+    // --- Keyboard focus ---------------------------------------------------
+    int Focus() const { return m_focus; }
+    void SetFocus(int index);
+    void FocusFirstTabStop();
+    void FocusNext(bool backwards);
+    // The command Return gives: the focused button's, else the default
+    // button's; 0 when Return does nothing here.
+    int ReturnCommand() const;
+    // The control the page's text input stands behind, or -1.
+    int TypedEdit() const;
+
+    // --- The system menu's items, offered from a context menu -------------
+    struct MenuItem {
+        UINT flags;
+        UINT id;
+        std::string text;
+    };
+    std::vector<MenuItem>& Menu() { return m_menu; }
+
+    // --- Modal state --------------------------------------------------------
+    bool ended = false;
+    int result = IDCANCEL;
+
+    // --- The picture ----------------------------------------------------------
+    // Draws what changed since the last call and returns it, in page
+    // coordinates (empty when nothing did).
+    Box Update();
+    const Surface& Image() const { return m_image; }
+    void InvalidateAll() { m_dirty = {0, 0, m_image.width, m_image.height}; }
+
+  private:
+    void Invalidate(Box outer) { m_dirty = m_dirty.Union(outer); }
+    void Render(Box region);
+    void BuildControls();
+    std::vector<int> PaintOrder() const;
+
+    CWnd& m_wnd;
+    const DialogTemplate* m_tpl;
+    FontRequest m_font;
+    int m_x = 0, m_y = 0;
+    int m_clientX = 0, m_clientY = 0; // the client's origin in the window
+    int m_frame = 0;                  // width of the frame round the client
+    bool m_thinBorder = false;
+    std::string m_caption; // a caption bar's text; none when empty
+    Surface m_client;
+    Surface m_clientShown; // the client as last drawn into the picture
+    Surface m_image;
+    Box m_dirty;
+    std::vector<WebControl> m_controls;
+    int m_focus = -1;
+    std::vector<MenuItem> m_menu;
+};
