@@ -70,6 +70,9 @@ file(GLOB TERVAN_WEB_SOURCES CONFIGURE_DEPENDS platform/web/*.cpp)
 list(FILTER TERVAN_WEB_SOURCES EXCLUDE REGEX "/EmbeddedFontMatch\\.cpp$")
 set(TERVAN_WEB_LINK_OPTIONS
   -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sASYNCIFY_IMPORTS=[tervan_wait]
+  # FreeType calls nothing that waits: its many function pointers need no
+  # unwinding code, which would add a tenth to the program.
+  "-sASYNCIFY_REMOVE=[\"FT_*\",\"ft_*\",\"TT_*\",\"cff_*\",\"cf2_*\",\"af_*\",\"ps_*\",\"t1_*\",\"T1_*\",\"sfnt_*\",\"gray_*\",\"psh_*\",\"pfr_*\",\"t42_*\",\"bdf_*\",\"pcf_*\",\"FNT_*\",\"fnt_*\",\"tt*\",\"cid_*\"]"
   -sSINGLE_FILE=1 -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sMINIFY_HTML=0
   -sINITIAL_MEMORY=16777216 -sTOTAL_STACK=1048576
   -sEXPORTED_RUNTIME_METHODS=[] -sEXIT_RUNTIME=0
@@ -89,6 +92,10 @@ function(tervan_page name)
   set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
     ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DPAGE=$<TARGET_FILE:${name}>
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WasmOutOfScript.cmake
+    VERBATIM)
 endfunction()
 
 # The shipped page reads nothing from its address; the test page (never
