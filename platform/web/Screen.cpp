@@ -11,6 +11,8 @@ using namespace ClassicLook;
 
 namespace {
 constexpr std::size_t kMaxDirty = 8;
+// Rows composed and handed to the canvas in one piece.
+constexpr int kBandRows = 32;
 constexpr int kItemHeight = 18;
 constexpr int kItemPadding = 20;
 } // namespace
@@ -25,14 +27,15 @@ int ContextMenu::ItemAt(int x, int y) const
 
 void Screen::Init(int w, int h)
 {
-    m_pixels.Reset(w, h, kDesktop);
+    m_width = w;
+    m_height = h;
     m_dirty = {Box{0, 0, w, h}};
     tervan_page_init(w, h);
 }
 
 void Screen::Invalidate(Box b)
 {
-    b = b.Intersect({0, 0, m_pixels.width, m_pixels.height});
+    b = b.Intersect({0, 0, m_width, m_height});
     if (b.Empty())
         return;
     // Overlapping parts are joined; past a handful, everything is.
@@ -59,35 +62,40 @@ void Screen::Present(const std::vector<WebWindow*>& windows)
         Invalidate(w->Update());
     const std::vector<Box> dirty = std::move(m_dirty);
     m_dirty.clear();
+    // A band of rows at a time, composed and handed to the canvas: the
+    // program's memory, which never shrinks once touched, holds no whole
+    // picture of the page, only a band of it.
     for (const Box& b : dirty) {
-        Compose(b, windows);
-        m_rgba.resize(static_cast<std::size_t>(b.w) * b.h * 4);
-        unsigned char* out = m_rgba.data();
-        for (int y = b.y; y < b.Bottom(); ++y) {
-            const Pixel* row = m_pixels.Row(y) + b.x;
-            for (int x = 0; x < b.w; ++x) {
-                *out++ = static_cast<unsigned char>(row[x] >> 16);
-                *out++ = static_cast<unsigned char>(row[x] >> 8);
-                *out++ = static_cast<unsigned char>(row[x]);
-                *out++ = 255;
+        for (int top = b.y; top < b.Bottom(); top += kBandRows) {
+            const Box band{b.x, top, b.w, std::min(kBandRows, b.Bottom() - top)};
+            Compose(band, windows);
+            m_rgba.resize(static_cast<std::size_t>(band.w) * band.h * 4);
+            unsigned char* out = m_rgba.data();
+            for (int y = 0; y < band.h; ++y) {
+                const Pixel* row = m_band.Row(y);
+                for (int x = 0; x < band.w; ++x) {
+                    *out++ = static_cast<unsigned char>(row[x] >> 16);
+                    *out++ = static_cast<unsigned char>(row[x] >> 8);
+                    *out++ = static_cast<unsigned char>(row[x]);
+                    *out++ = 255;
+                }
             }
+            tervan_present(m_rgba.data(), band.x, band.y, band.w, band.h);
         }
-        tervan_present(m_rgba.data(), b.x, b.y, b.w, b.h);
     }
 }
 
 void Screen::Compose(Box b, const std::vector<WebWindow*>& windows)
 {
-    m_pixels.FillRect(b.x, b.y, b.w, b.h, kDesktop);
-    for (const WebWindow* w : windows) {
-        const Box outer = w->Outer();
-        const Box part = outer.Intersect(b);
-        if (!part.Empty())
-            m_pixels.CopyFrom(part.x, part.y, part.w, part.h, w->Image(), part.x - outer.x,
-                              part.y - outer.y);
-    }
+    // The band's pixels, the page's from (b.x, b.y) on.
+    if (m_band.width != b.w || m_band.height != b.h)
+        m_band.Reset(b.w, b.h, kDesktop);
+    else
+        m_band.FillRect(0, 0, b.w, b.h, kDesktop);
+    for (const WebWindow* w : windows)
+        w->DrawInto(m_band, b, b.x, b.y);
     if (m_menu.IsOpen()) {
-        Painter p(m_pixels, b);
+        Painter p(m_band, Box{0, 0, b.w, b.h}, -b.x, -b.y);
         DrawMenu(p);
     }
 }
@@ -109,8 +117,8 @@ void Screen::OpenMenu(WebWindow& owner, int x, int y)
         return;
     const int w = width + 2 * kItemPadding + 6;
     const int h = static_cast<int>(items.size()) * kItemHeight + 6;
-    x = std::max(0, std::min(x, m_pixels.width - w));
-    y = std::max(0, std::min(y, m_pixels.height - h));
+    x = std::max(0, std::min(x, m_width - w));
+    y = std::max(0, std::min(y, m_height - h));
     m_menu.owner = &owner;
     m_menu.box = {x, y, w, h};
     m_menu.hot = -1;

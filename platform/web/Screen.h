@@ -31,9 +31,8 @@ struct ContextMenu {
 class Screen {
   public:
     void Init(int w, int h);
-    int Width() const { return m_pixels.width; }
-    int Height() const { return m_pixels.height; }
-    const Surface& Pixels() const { return m_pixels; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
 
     void Invalidate(Box b);
     // Draws what changed in `windows` (bottom to top) and the menu and puts
@@ -46,10 +45,12 @@ class Screen {
     void CloseMenu();
 
   private:
+    // Composes the page's part `b` into m_band.
     void Compose(Box b, const std::vector<WebWindow*>& windows);
     void DrawMenu(Painter& p);
 
-    Surface m_pixels;
+    int m_width = 0, m_height = 0;
+    Surface m_band; // the rows being composed
     std::vector<Box> m_dirty;
     std::vector<unsigned char> m_rgba;
     ContextMenu m_menu;

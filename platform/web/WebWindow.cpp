@@ -55,7 +55,8 @@ WebWindow::WebWindow(CWnd& wnd, const DialogTemplate* tpl, bool fillsPage)
     // erases its background before anything is drawn.
     m_client.Reset(w, h, kFace);
     m_clientShown = m_client;
-    m_image.Reset(w + 2 * m_frame, h + m_clientY + m_frame, kFace);
+    m_width = w + 2 * m_frame;
+    m_height = h + m_clientY + m_frame;
     BuildControls();
     InvalidateAll();
 }
@@ -67,7 +68,8 @@ WebWindow::WebWindow(CWnd& wnd, const std::string& caption, int clientW, int cli
     m_clientY = m_frame + kCaptionHeight;
     m_client.Reset(clientW, clientH, kFace);
     m_clientShown = m_client;
-    m_image.Reset(clientW + 2 * m_frame, clientH + m_clientY + m_frame, kFace);
+    m_width = clientW + 2 * m_frame;
+    m_height = clientH + m_clientY + m_frame;
     InvalidateAll();
 }
 
@@ -270,18 +272,21 @@ void WebWindow::ClientChanged()
 
 Box WebWindow::Update()
 {
-    const Box region = m_dirty.Intersect({0, 0, m_image.width, m_image.height});
+    const Box region = m_dirty.Intersect({0, 0, m_width, m_height});
     m_dirty = Box{};
-    if (region.Empty())
-        return Box{};
-    Render(region);
-    return region.Offset(m_x, m_y);
+    return region.Empty() ? Box{} : region.Offset(m_x, m_y);
 }
 
-void WebWindow::Render(Box region)
+void WebWindow::DrawInto(Surface& target, Box pageRegion, int originX, int originY) const
 {
-    Painter p(m_image, region);
-    const Box outer{0, 0, m_image.width, m_image.height};
+    // The window's own coordinates, clipped to the part of the page asked for.
+    const Box region = pageRegion.Offset(-m_x, -m_y).Intersect({0, 0, m_width, m_height});
+    if (region.Empty())
+        return;
+    // Where the window's (0, 0) falls on the target.
+    const int dx = m_x - originX, dy = m_y - originY;
+    Painter p(target, region.Offset(dx, dy), dx, dy);
+    const Box outer{0, 0, m_width, m_height};
     if (m_thinBorder) {
         p.Frame(outer, kDarkShadow);
     } else if (m_frame > 0) {
@@ -298,8 +303,8 @@ void WebWindow::Render(Box region)
     }
     const Box client = Box{m_clientX, m_clientY, m_client.width, m_client.height}.Intersect(region);
     if (!client.Empty())
-        m_image.CopyFrom(client.x, client.y, client.w, client.h, m_client, client.x - m_clientX,
-                         client.y - m_clientY);
+        target.CopyFrom(client.x + dx, client.y + dy, client.w, client.h, m_client,
+                        client.x - m_clientX, client.y - m_clientY);
     Painter inside = p.Moved(m_clientX, m_clientY);
     for (int i : PaintOrder()) {
         const WebControl& c = m_controls[static_cast<std::size_t>(i)];

@@ -1,7 +1,7 @@
 // One window of the browser backend: its frame, its client pixels (what a
 // client DC draws on) and its controls, built from the dialog's template,
-// and the picture of it all that the page shows. Only what changed is drawn
-// again: the window collects the changed parts until the screen takes them.
+// drawn onto the page's picture. Only what changed is drawn again: the
+// window collects the changed parts until the screen takes them.
 #pragma once
 
 #include <memory>
@@ -29,7 +29,7 @@ class WebWindow {
     const FontRequest& Font() const { return m_font; }
 
     // --- Place on the page ------------------------------------------------
-    Box Outer() const { return {m_x, m_y, m_image.width, m_image.height}; }
+    Box Outer() const { return {m_x, m_y, m_width, m_height}; }
     Box ClientOnScreen() const
     {
         return {m_x + m_clientX, m_y + m_clientY, m_client.width, m_client.height};
@@ -73,15 +73,18 @@ class WebWindow {
     int result = IDCANCEL;
 
     // --- The picture ----------------------------------------------------------
-    // Draws what changed since the last call and returns it, in page
-    // coordinates (empty when nothing did).
+    // What changed since the last call, in page coordinates (empty when
+    // nothing did); the screen then draws it again.
     Box Update();
-    const Surface& Image() const { return m_image; }
-    void InvalidateAll() { m_dirty = {0, 0, m_image.width, m_image.height}; }
+    // Draws the part of the window within `pageRegion` (page coordinates)
+    // where the window stands, onto `target`, whose (0, 0) is the page's
+    // (originX, originY). The window keeps no picture of its own: only its
+    // client's pixels.
+    void DrawInto(Surface& target, Box pageRegion, int originX, int originY) const;
+    void InvalidateAll() { m_dirty = {0, 0, m_width, m_height}; }
 
   private:
     void Invalidate(Box outer) { m_dirty = m_dirty.Union(outer); }
-    void Render(Box region);
     void BuildControls();
     std::vector<int> PaintOrder() const;
 
@@ -94,8 +97,8 @@ class WebWindow {
     bool m_thinBorder = false;
     std::string m_caption; // a caption bar's text; none when empty
     Surface m_client;
-    Surface m_clientShown; // the client as last drawn into the picture
-    Surface m_image;
+    Surface m_clientShown;         // the client as last drawn on the page
+    int m_width = 0, m_height = 0; // the whole window, frame included
     Box m_dirty;
     std::vector<WebControl> m_controls;
     int m_focus = -1;
