@@ -379,3 +379,31 @@ void Surface::DrawWideLine(int x0, int y0, int x1, int y1, int w, Pixel color)
             std::fill(Row(y) + xs, Row(y) + xe + 1, color);
     }
 }
+
+Surface::Change Surface::CatchUpWith(const Surface& now)
+{
+    const int w = width;
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(Pixel);
+    int top = -1, bottom = -1, left = w, right = -1;
+    for (int y = 0; y < height; ++y) {
+        const Pixel* fresh = now.Row(y);
+        Pixel* shown = Row(y);
+        if (std::memcmp(fresh, shown, rowBytes) == 0)
+            continue;
+        int l = 0;
+        while (fresh[l] == shown[l])
+            ++l;
+        int r = w - 1;
+        while (fresh[r] == shown[r])
+            --r;
+        left = std::min(left, l);
+        right = std::max(right, r);
+        if (top < 0)
+            top = y;
+        bottom = y;
+        std::memcpy(shown + l, fresh + l, static_cast<std::size_t>(r - l + 1) * sizeof(Pixel));
+    }
+    if (top < 0)
+        return {};
+    return {left, top, right - left + 1, bottom - top + 1};
+}

@@ -69,6 +69,15 @@ struct Surface {
     // across. A segment of zero length paints a disk.
     void DrawWideLine(int x0, int y0, int x1, int y1, int width, Pixel color);
 
+    // Brings this surface, a copy of `now` as last shown, up to date with
+    // it, and returns the smallest box round every pixel that differed
+    // (width 0 when none did). Both must be the same size. A window that
+    // shows only what changed asks this after each drawing.
+    struct Change {
+        int x = 0, y = 0, w = 0, h = 0;
+    };
+    Change CatchUpWith(const Surface& now);
+
   private:
     void DrawAxisWideLine(int x0, int y0, int x1, int y1, int width, Pixel color);
 };

@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
-#include <cstring>
 
 #include "platform/Messages.h"
 #include "platform/qt/QtBackend.h"
@@ -17,7 +15,7 @@ ClientArea::ClientArea(QtBackend& backend, CWnd& wnd, QSize size, QWidget* paren
     // erases its background before anything is drawn.
     const QRgb face = QtLook::Face().rgb() & 0xFFFFFFu;
     m_pixels.Reset(size.width(), size.height(), face);
-    m_shown = m_pixels.pixels;
+    m_shown = m_pixels;
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -25,30 +23,8 @@ ClientArea::ClientArea(QtBackend& backend, CWnd& wnd, QSize size, QWidget* paren
 
 QRect ClientArea::ChangedSinceShown()
 {
-    const int w = m_pixels.width;
-    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(Pixel);
-    int top = -1, bottom = -1, left = w, right = -1;
-    for (int y = 0; y < m_pixels.height; ++y) {
-        const Pixel* now = m_pixels.Row(y);
-        Pixel* shown = m_shown.data() + static_cast<std::size_t>(y) * w;
-        if (std::memcmp(now, shown, rowBytes) == 0)
-            continue;
-        int l = 0;
-        while (now[l] == shown[l])
-            ++l;
-        int r = w - 1;
-        while (now[r] == shown[r])
-            --r;
-        left = std::min(left, l);
-        right = std::max(right, r);
-        if (top < 0)
-            top = y;
-        bottom = y;
-        std::memcpy(shown + l, now + l, static_cast<std::size_t>(r - l + 1) * sizeof(Pixel));
-    }
-    if (top < 0)
-        return QRect();
-    return QRect(QPoint(left, top), QPoint(right, bottom));
+    const Surface::Change c = m_shown.CatchUpWith(m_pixels);
+    return c.w > 0 ? QRect(c.x, c.y, c.w, c.h) : QRect();
 }
 
 void ClientArea::ShowChanges(bool now)

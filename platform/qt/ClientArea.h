@@ -35,6 +35,6 @@ class ClientArea : public QWidget {
     QtBackend& m_backend;
     CWnd& m_wnd;
     Surface m_pixels;
-    std::vector<Pixel> m_shown; // what the screen was last told to show
+    Surface m_shown; // what the screen was last told to show
     int m_nPaints = 0;
 };

@@ -245,29 +245,9 @@ void WebWindow::ClientChanged()
 {
     // Only what changed is drawn again: most ticks change a few pixels of the
     // manometer, or none.
-    const int w = m_client.width;
-    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(Pixel);
-    int top = -1, bottom = -1, left = w, right = -1;
-    for (int y = 0; y < m_client.height; ++y) {
-        const Pixel* now = m_client.Row(y);
-        Pixel* shown = m_clientShown.Row(y);
-        if (std::memcmp(now, shown, rowBytes) == 0)
-            continue;
-        int l = 0;
-        while (now[l] == shown[l])
-            ++l;
-        int r = w - 1;
-        while (now[r] == shown[r])
-            --r;
-        left = std::min(left, l);
-        right = std::max(right, r);
-        if (top < 0)
-            top = y;
-        bottom = y;
-        std::memcpy(shown + l, now + l, static_cast<std::size_t>(r - l + 1) * sizeof(Pixel));
-    }
-    if (top >= 0)
-        Invalidate(Box{left, top, right - left + 1, bottom - top + 1}.Offset(m_clientX, m_clientY));
+    const Surface::Change c = m_clientShown.CatchUpWith(m_client);
+    if (c.w > 0)
+        Invalidate(Box{c.x, c.y, c.w, c.h}.Offset(m_clientX, m_clientY));
 }
 
 Box WebWindow::Update()

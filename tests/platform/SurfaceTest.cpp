@@ -366,3 +366,27 @@ TEST(SurfaceTest, SlantedLinesMatchTheDistanceRule)
         }
     }
 }
+
+// A window shows only what changed: the box round every changed pixel, and
+// the shown copy brought up to date.
+TEST(SurfaceTest, CatchingUpFindsTheChangedBoxAndCopiesIt)
+{
+    Surface now(10, 8, kPaper);
+    Surface shown = now;
+    EXPECT_EQ(shown.CatchUpWith(now).w, 0);
+    now.SetPixel(2, 3, kInk);
+    now.SetPixel(6, 5, kInk);
+    const Surface::Change c = shown.CatchUpWith(now);
+    EXPECT_EQ(c.x, 2);
+    EXPECT_EQ(c.y, 3);
+    EXPECT_EQ(c.w, 5);
+    EXPECT_EQ(c.h, 3);
+    EXPECT_EQ(shown.pixels, now.pixels);
+    EXPECT_EQ(shown.CatchUpWith(now).w, 0);
+    now.SetPixel(9, 7, kInk); // the last pixel of the last row
+    const Surface::Change corner = shown.CatchUpWith(now);
+    EXPECT_EQ(corner.x, 9);
+    EXPECT_EQ(corner.y, 7);
+    EXPECT_EQ(corner.w, 1);
+    EXPECT_EQ(corner.h, 1);
+}
