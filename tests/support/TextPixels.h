@@ -23,13 +23,22 @@ constexpr TextLook kNotebookLabel{10, 5, true, "Comic Sans Serif", RGB(51, 0, 15
 constexpr TextLook kNotebookTable{17, 8, true, "Comic Sans MS", RGB(51, 0, 153)};
 constexpr TextLook kNotebookGraph{11, 6, true, "Comic Sans Serif", RGB(51, 0, 153)};
 
-// Draws `text` at (x, y) on a copy of `background` (600 x 400, back-buffer
-// pixels), as a transparent text in `look`, and counts the pixels of the
-// text's cell box, cut at column `right`, where `shown` differs. Italic
-// glyphs lean past their advance, so the box takes a margin. -1 when the
-// font cannot be had.
-inline int TextMismatch(const Surface& shown, const Surface& background, const TextLook& look,
-                        int x, int y, const CString& text, int right = 600)
+// Makes `dc` write in `look`: its font (kept in `font`), its colour, and
+// a transparent background.
+inline void UseLook(CDC& dc, CFont& font, const TextLook& look)
+{
+    font.CreateFont(look.height, look.width, 0, 0, FW_DONTCARE, look.italic, FALSE, FALSE,
+                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, look.face);
+    dc.SelectObject(&font);
+    dc.SetTextColor(look.ink);
+    dc.SetBkMode(TRANSPARENT);
+}
+
+// A copy of `background` (600 x 400, back-buffer pixels) with `text` drawn
+// at (x, y) in `look`.
+inline Surface TextOver(const Surface& background, const TextLook& look, int x, int y,
+                        const CString& text)
 {
     CDC dc;
     CBitmap bitmap;
@@ -38,19 +47,28 @@ inline int TextMismatch(const Surface& shown, const Surface& background, const T
     bitmap.GetSurface()->pixels = background.pixels;
     dc.SelectObject(&bitmap);
     CFont font;
-    font.CreateFont(look.height, look.width, 0, 0, FW_DONTCARE, look.italic, FALSE, FALSE,
-                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, look.face);
-    dc.SelectObject(&font);
-    dc.SetTextColor(look.ink);
-    dc.SetBkMode(TRANSPARENT);
+    UseLook(dc, font, look);
     dc.TextOut(x, y, text);
+    return *bitmap.GetSurface();
+}
+
+// Draws `text` over `background` as TextOver does and counts the pixels of
+// the text's cell box, cut at column `right`, where `shown` differs. Italic
+// glyphs lean past their advance, so the box takes a margin. -1 when the
+// font cannot be had.
+inline int TextMismatch(const Surface& shown, const Surface& background, const TextLook& look,
+                        int x, int y, const CString& text, int right = 600)
+{
+    const Surface expected = TextOver(background, look, x, y, text);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CFont font;
+    UseLook(dc, font, look);
     FontMetrics metrics;
     if (!TextRenderer::GetFontMetrics(dc.GetFontRequest(), &metrics))
         return -1;
     const int width = TextRenderer::MeasureText(dc.GetFontRequest(), text.str());
     const int left = std::max(x - 2, 0), stop = std::min(x + width + 4, right);
-    const Surface& expected = *bitmap.GetSurface();
     int mismatches = 0;
     for (int row = y; row < std::min(y + metrics.Height(), 400); ++row)
         for (int column = left; column < stop; ++column)

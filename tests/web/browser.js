@@ -26,3 +26,13 @@ export function pageUrl(name, params = {}) {
   for (const [k, v] of Object.entries(params)) url.searchParams.set(k, String(v));
   return url.href;
 }
+
+// Clicks at pixel (x, y) of the page's canvas, wherever the page has placed
+// and scaled it.
+export async function clickCanvas(page, x, y) {
+  const at = await page.evaluate(([px, py]) => {
+    const c = document.querySelector('canvas'); const r = c.getBoundingClientRect();
+    return { x: r.left + (px + 0.5) * r.width / c.width, y: r.top + (py + 0.5) * r.height / c.height };
+  }, [x, y]);
+  await page.mouse.click(at.x, at.y);
+}

@@ -10,6 +10,16 @@ import path from 'node:path';
 import { buildDir, launch, pageUrl } from './browser.js';
 
 export { launch };
+
+// The program's resource IDs and window timers by name, read from the very
+// headers the program is built from: the numbers live there only.
+const sourceRoot = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
+function readNumbers(file, pattern) {
+  const text = fs.readFileSync(path.join(sourceRoot, file), 'utf8');
+  return Object.fromEntries([...text.matchAll(pattern)].map((m) => [m[1], Number(m[2])]));
+}
+export const ids = readNumbers('res/ResourceIds.h', /^#define (ID\w+) (\d+)/gm);
+export const timers = readNumbers('app/TervanDlg.h', /static constexpr UINT (k\w+Timer) = (\d+);/g);
 // A Monday in December: the notebook's cover date and the random seed.
 export const kDate = 1796644800;
 const replayTool = process.env.TERVAN_REPLAY ||
@@ -165,5 +175,35 @@ export async function savePicture(page, name) {
 // Types `text` into the level dialog's edit, which must have the focus.
 export async function typeLevel(page, text) {
   await page.keyboard.type(text);
-  await waitForControl(page, 1007, 'c.text === ' + JSON.stringify(text));
+  await waitForControl(page, ids.IDC_LEVEL, 'c.text === ' + JSON.stringify(text));
+}
+
+// The steps most tests start with. Opens the test page and goes past the
+// title dialog to the main window.
+export async function start(browser, options) {
+  const page = await openPage(browser, options);
+  await waitForWindow(page, ids.IDD_SPLASH);
+  await page.keyboard.press('Enter');
+  await waitForWindow(page, ids.IDD_TERVAN_DIALOG);
+  return page;
+}
+
+// "Anota valors inicials", then "Tanca Botella": the bottle rises and the
+// gas timer runs.
+export async function closeBottle(page) {
+  await clickControl(page, ids.IDC_ANOTA_VALORS_INICIALS);
+  await clickControl(page, ids.IDC_TANCA_BOTELLA);
+  await waitForControl(page, ids.IDC_ANOTA_NIVELL_INICIAL, 'c.enabled');
+}
+
+// Notes `text` in the level dialog that `button` opens: Tab twice to the
+// edit, type, Return.
+export async function noteLevel(page, button, text) {
+  await clickControl(page, button);
+  await waitForWindow(page, ids.IDD_LEVEL);
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');
+  await typeLevel(page, text);
+  await page.keyboard.press('Enter');
+  await waitForWindow(page, ids.IDD_TERVAN_DIALOG);
 }

@@ -8,47 +8,35 @@ import { pageUrl } from './browser.js';
 import { openBare } from './cdp.js';
 import * as h from './harness.js';
 
-const kMain = 102, kLevel = 173;
+const { ids, timers } = h;
+
+const kMain = ids.IDD_TERVAN_DIALOG, kLevel = ids.IDD_LEVEL;
 
 let browser;
 before(async () => { browser = await h.launch(); });
 after(async () => { await browser.close(); });
 
-async function start(options) {
-  const page = await h.openPage(browser, options);
-  await h.waitForWindow(page, 168);
-  await page.keyboard.press('Enter');
-  await h.waitForWindow(page, kMain);
-  return page;
-}
-
-async function closeBottle(page) {
-  await h.clickControl(page, 1005);
-  await h.clickControl(page, 1000);
-  await h.waitForControl(page, 1008, 'c.enabled');
-}
-
 test('reloading asks first once a row is noted, and not before', async () => {
-  const page = await start({ scale: 0.1 });
+  const page = await h.start(browser, { scale: 0.1 });
   let asked = 0;
   const onDialog = (d) => { asked += 1; d.dismiss(); };
   page.on('dialog', onDialog);
-  await closeBottle(page);
+  await h.closeBottle(page);
   await page.reload();
-  await h.waitForWindow(page, 168);
+  await h.waitForWindow(page, ids.IDD_SPLASH);
   assert.equal(asked, 0);
   page.off('dialog', onDialog);
 
   await page.keyboard.press('Enter');
   await h.waitForWindow(page, kMain);
-  await closeBottle(page);
-  await h.clickControl(page, 1008);
+  await h.closeBottle(page);
+  await h.clickControl(page, ids.IDC_ANOTA_NIVELL_INICIAL);
   await h.waitForWindow(page, kLevel);
   await page.keyboard.press('Tab');
   await page.keyboard.press('Tab');
   await h.typeLevel(page, '20');
   await page.keyboard.press('Enter');
-  await h.waitForControl(page, 1002, 'c.enabled');
+  await h.waitForControl(page, ids.IDC_SUBMERGIR_BOTELLA, 'c.enabled');
   const dialog = page.waitForEvent('dialog');
   page.evaluate(() => location.reload()).catch(() => {});
   const d = await dialog;
@@ -57,7 +45,7 @@ test('reloading asks first once a row is noted, and not before', async () => {
   // Staying keeps the practical as it was.
   await page.waitForTimeout(300);
   assert.equal((await h.state(page)).template, kMain);
-  assert.equal((await h.control(page, 1002)).enabled, true);
+  assert.equal((await h.control(page, ids.IDC_SUBMERGIR_BOTELLA)).enabled, true);
   await page.context().close();
 });
 
@@ -77,15 +65,15 @@ async function bareClick(page, id) {
 test('a frozen page ticks each due timer once when it runs again', async () => {
   const page = await openBare(pageUrl('tervan-test.html', { date: h.kDate, scale: 1 }));
   try {
-    await page.waitFor('Module.tervanTest.state && Module.tervanTest.state.template === 168');
+    await page.waitFor(`Module.tervanTest.state && Module.tervanTest.state.template === ${ids.IDD_SPLASH}`);
     for (const type of ['keyDown', 'keyUp'])
       await page.send('Input.dispatchKeyEvent', { type, key: 'Enter', code: 'Enter', windowsVirtualKeyCode: 13 });
-    await page.waitFor('Module.tervanTest.state.template === 102');
-    await bareClick(page, 1005);
-    await bareClick(page, 1000); // timer 3 runs every 50 ms from here; timer 2 every 3 s
-    await page.waitFor('(Module.tervanTest.ticks[3] || 0) > 5');
+    await page.waitFor(`Module.tervanTest.state.template === ${ids.IDD_TERVAN_DIALOG}`);
+    await bareClick(page, ids.IDC_ANOTA_VALORS_INICIALS);
+    await bareClick(page, ids.IDC_TANCA_BOTELLA); // timer 3 runs every 50 ms from here; timer 2 every 3 s
+    await page.waitFor(`(Module.tervanTest.ticks[${timers.kGasTimer}] || 0) > 5`);
     const frozenAt = await page.evaluate('performance.now()');
-    const before3 = await page.evaluate('Module.tervanTest.ticks[3]');
+    const before3 = await page.evaluate(`Module.tervanTest.ticks[${timers.kGasTimer}]`);
     await page.send('Page.setWebLifecycleState', { state: 'frozen' });
     // Long enough for timer 2 to fall due twice and timer 3 over a hundred times.
     await new Promise((r) => setTimeout(r, 6500));
@@ -102,12 +90,12 @@ test('a frozen page ticks each due timer once when it runs again', async () => {
     assert.ok(resumed - frozenAt > 6000, `no tick while frozen (first at +${resumed - frozenAt} ms)`);
     const ticksOf = (id) => after.filter(([i]) => i === id).map(([, t]) => t);
     // Timer 2 fell due twice while frozen: it ticks once, then waits a period.
-    assert.equal(ticksOf(2).length, 1, 'timer 2 ticks after resuming');
+    assert.equal(ticksOf(timers.kDriftTimer).length, 1, 'timer 2 ticks after resuming');
     // Timer 3 goes on at its own pace from its one overdue tick.
-    const three = ticksOf(3);
+    const three = ticksOf(timers.kGasTimer);
     for (let k = 1; k < three.length; ++k)
       assert.ok(three[k] - three[k - 1] > 30, `timer 3 ticks ${three[k] - three[k - 1]} ms apart`);
-    const since = (await page.evaluate('Module.tervanTest.ticks[3]')) - before3;
+    const since = (await page.evaluate(`Module.tervanTest.ticks[${timers.kGasTimer}]`)) - before3;
     assert.ok(since <= 1 + 1000 / 50 + 3, `timer 3 ticked ${since} times since the freeze`);
   } finally {
     await page.close();

@@ -5,7 +5,9 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import * as h from './harness.js';
 
-const kMain = 102, kLevel = 173, kWarning = 170;
+const { ids, timers } = h;
+
+const kMain = ids.IDD_TERVAN_DIALOG, kLevel = ids.IDD_LEVEL, kWarning = ids.IDD_WARNING;
 const kMercury = 0xadadad;
 const origin = 21;
 
@@ -22,24 +24,13 @@ async function leftSurface(page) {
 }
 
 test('a gas tick in the level dialog raises the spill warning, whose loop ticks on', async () => {
-  const page = await h.openPage(browser, { scale: 0.1 });
-  await h.waitForWindow(page, 168);
-  await page.keyboard.press('Enter');
-  await h.waitForWindow(page, kMain);
-  await h.clickControl(page, 1005);
-  await h.clickControl(page, 1000);
-  await h.waitForControl(page, 1008, 'c.enabled');
-  await h.clickControl(page, 1008);
-  await h.waitForWindow(page, kLevel);
-  await page.keyboard.press('Tab');
-  await page.keyboard.press('Tab');
-  await h.typeLevel(page, '20');
-  await page.keyboard.press('Enter');
-  await h.waitForWindow(page, kMain);
+  const page = await h.start(browser, { scale: 0.1 });
+  await h.closeBottle(page);
+  await h.noteLevel(page, ids.IDC_ANOTA_NIVELL_INICIAL, '20');
   await h.clickAt(page, origin + 259, origin + 139); // shut the valve
-  await page.waitForFunction(() => (Module.tervanTest.ticks[1] || 0) >= 5);
-  await h.clickControl(page, 1002); // the tap water is colder: the gas cools
-  await h.waitForControl(page, 1011, 'c.enabled', 30000);
+  await page.waitForFunction((id) => (Module.tervanTest.ticks[id] || 0) >= 5, timers.kValveTimer);
+  await h.clickControl(page, ids.IDC_SUBMERGIR_BOTELLA); // the tap water is colder: the gas cools
+  await h.waitForControl(page, ids.IDC_ANOTACIO, 'c.enabled', 30000);
 
   // Raise the right branch until the left surface stands a little above the
   // bottle's tube: the cooling gas then pulls it in, tick by tick.
@@ -52,11 +43,11 @@ test('a gas tick in the level dialog raises the spill warning, whose loop ticks 
   await page.mouse.move(to.x, to.y, { steps: 10 });
   await page.mouse.up();
   assert.equal((await h.state(page)).template, kMain);
-  await h.clickControl(page, 1011);
+  await h.clickControl(page, ids.IDC_ANOTACIO);
   await h.waitForWindow(page, kLevel);
   const warning = await h.waitForWindow(page, kWarning, 20000);
   assert.equal(warning.depth, 2); // over the level dialog, over the bench
-  assert.match(warning.controls.find((c) => c.id === 1005).text, /per avall/);
+  assert.match(warning.controls.find((c) => c.id === ids.IDC_WARNING_TEXT).text, /per avall/);
   // Gas ticks go on inside the warning's loop.
   const depth2Ticks = () => Module.tervanTest.journal.filter((l) => l === 'msg 0 275 3 0').length;
   const ticksNow = await page.evaluate(depth2Ticks);

@@ -4,18 +4,10 @@
 //
 //   node picture.js BUILD_WEB OUT.png
 import path from 'node:path';
-import { launch } from './browser.js';
+import { clickCanvas, launch } from './browser.js';
 
 const web = path.resolve(process.argv[2] || 'build-web');
 const out = path.resolve(process.argv[3] || 'docs/browser-version.png');
-
-async function clickCanvas(p, x, y) {
-  const at = await p.evaluate(([px, py]) => {
-    const c = document.querySelector('canvas'); const r = c.getBoundingClientRect();
-    return { x: r.left + (px + 0.5) * r.width / c.width, y: r.top + (py + 0.5) * r.height / c.height };
-  }, [x, y]);
-  await p.mouse.click(at.x, at.y);
-}
 
 const browser = await launch();
 const page = await browser.newPage({ viewport: { width: 800, height: 500 } });

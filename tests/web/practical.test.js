@@ -10,7 +10,9 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import * as h from './harness.js';
 
-const kMain = 102, kLevel = 173;
+const { ids, timers } = h;
+
+const kMain = ids.IDD_TERVAN_DIALOG;
 const backBuffer = { x: 21, y: 21, w: 600, h: 400 };
 // The scripted levels, one per row, in centimetres with a decimal comma.
 const kLevels = ['20,4', '20,9', '21,5', '22', '22,6', '23,1', '23,7', '24,2'];
@@ -18,16 +20,6 @@ const kLevels = ['20,4', '20,9', '21,5', '22', '22,6', '23,1', '23,7', '24,2'];
 let browser;
 before(async () => { browser = await h.launch(); });
 after(async () => { await browser.close(); });
-
-async function noteLevel(page, button, text) {
-  await h.clickControl(page, button);
-  await h.waitForWindow(page, kLevel);
-  await page.keyboard.press('Tab');
-  await page.keyboard.press('Tab');
-  await h.typeLevel(page, text);
-  await page.keyboard.press('Enter');
-  await h.waitForWindow(page, kMain);
-}
 
 // The part of a 600 x 400 RGB picture in `rect` (back-buffer pixels).
 function crop(rgb, rect) {
@@ -42,30 +34,30 @@ function crop(rgb, rect) {
 
 test('a practical of nine rows: the canvas shows what the desktop draws', async () => {
   const page = await h.openPage(browser, { scale: 0.1 });
-  await h.waitForWindow(page, 168);
+  await h.waitForWindow(page, ids.IDD_SPLASH);
   await page.keyboard.press('Enter');
   await h.waitForWindow(page, kMain);
   await page.waitForFunction(() => Module.tervanTest.journal.some((l) => l === 'msg 0 15 0 0'));
   const shots = {};
   shots[1] = await h.checkpoint(page, 1, backBuffer);
 
-  await h.clickControl(page, 1005);
-  await h.clickControl(page, 1000);
-  await h.waitForControl(page, 1008, 'c.enabled');
-  await noteLevel(page, 1008, '20');
+  await h.clickControl(page, ids.IDC_ANOTA_VALORS_INICIALS);
+  await h.clickControl(page, ids.IDC_TANCA_BOTELLA);
+  await h.waitForControl(page, ids.IDC_ANOTA_NIVELL_INICIAL, 'c.enabled');
+  await h.noteLevel(page, ids.IDC_ANOTA_NIVELL_INICIAL, '20');
   shots[2] = await h.checkpoint(page, 2, backBuffer);
 
   await h.clickAt(page, 21 + 259, 21 + 139); // shut the valve
-  await page.waitForFunction(() => (Module.tervanTest.ticks[1] || 0) >= 5);
-  await h.clickControl(page, 1002);
-  await h.waitForControl(page, 1011, 'c.enabled', 30000);
+  await page.waitForFunction((id) => (Module.tervanTest.ticks[id] || 0) >= 5, timers.kValveTimer);
+  await h.clickControl(page, ids.IDC_SUBMERGIR_BOTELLA);
+  await h.waitForControl(page, ids.IDC_ANOTACIO, 'c.enabled', 30000);
   for (const level of kLevels) {
-    await h.clickControl(page, 1001); // warm the water, let the gas follow a little
+    await h.clickControl(page, ids.IDC_ESCALFAR_AIGUA); // warm the water, let the gas follow a little
     await page.waitForTimeout(150);
-    await noteLevel(page, 1011, level);
+    await h.noteLevel(page, ids.IDC_ANOTACIO, level);
   }
   // The last row is on page 2; the graph page follows it.
-  await h.clickControl(page, 1013);
+  await h.clickControl(page, ids.IDC_PAGE_NEXT);
   await page.waitForTimeout(100);
   shots[3] = await h.checkpoint(page, 3, backBuffer);
   await h.savePicture(page, 'web-practical-graph.png');

@@ -5,9 +5,11 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import * as h from './harness.js';
 
-const kMain = 102, kLevel = 173, kWarning = 170;
+const { ids, timers } = h;
+
+const kMain = ids.IDD_TERVAN_DIALOG, kWarning = ids.IDD_WARNING;
 const kMercury = 0xadadad;
-const kProcedure = [1005, 1000, 1008, 1002, 1001, 1003, 1011];
+const kProcedure = [ids.IDC_ANOTA_VALORS_INICIALS, ids.IDC_TANCA_BOTELLA, ids.IDC_ANOTA_NIVELL_INICIAL, ids.IDC_SUBMERGIR_BOTELLA, ids.IDC_ESCALFAR_AIGUA, ids.IDC_REFREDAR_AIGUA, ids.IDC_ANOTACIO];
 const origin = 21; // the back buffer's (0, 0) on the canvas
 
 let browser;
@@ -17,23 +19,6 @@ after(async () => { await browser.close(); });
 async function enabled(page) {
   const s = await h.state(page);
   return kProcedure.filter((id) => s.controls.find((c) => c.id === id).enabled);
-}
-
-async function start(options) {
-  const page = await h.openPage(browser, options);
-  await h.waitForWindow(page, 168);
-  await page.keyboard.press('Enter');
-  await h.waitForWindow(page, kMain);
-  return page;
-}
-
-async function noteLevel(page, text) {
-  await h.waitForWindow(page, kLevel);
-  await page.keyboard.press('Tab');
-  await page.keyboard.press('Tab');
-  await h.typeLevel(page, text);
-  await page.keyboard.press('Enter');
-  await h.waitForWindow(page, kMain);
 }
 
 // The valve's picture, 44 x 44 around its centre at back-buffer (259, 139).
@@ -48,42 +33,40 @@ async function rightSurface(page) {
 }
 
 test('every procedure button opens the next step, in order', async () => {
-  const page = await start({ scale: 0.1 });
-  assert.deepEqual(await enabled(page), [1005]);
-  await h.clickControl(page, 1005);
-  await h.waitForControl(page, 1000, 'c.enabled');
-  assert.deepEqual(await enabled(page), [1000]);
-  await h.clickControl(page, 1000); // the bottle rises onto its stopper
-  await h.waitForControl(page, 1008, 'c.enabled');
-  assert.equal((await h.control(page, 1000)).text, 'Botella tancada');
-  assert.deepEqual(await enabled(page), [1008]);
-  await h.clickControl(page, 1008);
-  await noteLevel(page, '20,5');
-  assert.deepEqual(await enabled(page), [1002]);
+  const page = await h.start(browser, { scale: 0.1 });
+  assert.deepEqual(await enabled(page), [ids.IDC_ANOTA_VALORS_INICIALS]);
+  await h.clickControl(page, ids.IDC_ANOTA_VALORS_INICIALS);
+  await h.waitForControl(page, ids.IDC_TANCA_BOTELLA, 'c.enabled');
+  assert.deepEqual(await enabled(page), [ids.IDC_TANCA_BOTELLA]);
+  await h.clickControl(page, ids.IDC_TANCA_BOTELLA); // the bottle rises onto its stopper
+  await h.waitForControl(page, ids.IDC_ANOTA_NIVELL_INICIAL, 'c.enabled');
+  assert.equal((await h.control(page, ids.IDC_TANCA_BOTELLA)).text, 'Botella tancada');
+  assert.deepEqual(await enabled(page), [ids.IDC_ANOTA_NIVELL_INICIAL]);
+  await h.noteLevel(page, ids.IDC_ANOTA_NIVELL_INICIAL, '20,5');
+  assert.deepEqual(await enabled(page), [ids.IDC_SUBMERGIR_BOTELLA]);
   // Submerging with the valve open is refused with a warning.
-  await h.clickControl(page, 1002);
+  await h.clickControl(page, ids.IDC_SUBMERGIR_BOTELLA);
   await h.waitForWindow(page, kWarning);
   await page.keyboard.press('Enter');
   await h.waitForWindow(page, kMain);
-  assert.deepEqual(await enabled(page), [1002]);
+  assert.deepEqual(await enabled(page), [ids.IDC_SUBMERGIR_BOTELLA]);
   await h.clickAt(page, origin + 259, origin + 139); // the valve shuts the air in
   await page.waitForTimeout(200);
-  await h.clickControl(page, 1002);
-  await h.waitForControl(page, 1011, 'c.enabled', 30000);
-  assert.equal((await h.control(page, 1002)).text, 'Botella submergida');
-  assert.deepEqual(await enabled(page), [1001, 1003, 1011]);
+  await h.clickControl(page, ids.IDC_SUBMERGIR_BOTELLA);
+  await h.waitForControl(page, ids.IDC_ANOTACIO, 'c.enabled', 30000);
+  assert.equal((await h.control(page, ids.IDC_SUBMERGIR_BOTELLA)).text, 'Botella submergida');
+  assert.deepEqual(await enabled(page), [ids.IDC_ESCALFAR_AIGUA, ids.IDC_REFREDAR_AIGUA, ids.IDC_ANOTACIO]);
   // Heating and cooling hold the window while the water's ramp runs.
-  await h.clickControl(page, 1001);
-  await h.clickControl(page, 1003);
-  await h.clickControl(page, 1011);
-  await noteLevel(page, '21');
-  assert.deepEqual(await enabled(page), [1001, 1003, 1011]);
+  await h.clickControl(page, ids.IDC_ESCALFAR_AIGUA);
+  await h.clickControl(page, ids.IDC_REFREDAR_AIGUA);
+  await h.noteLevel(page, ids.IDC_ANOTACIO, '21');
+  assert.deepEqual(await enabled(page), [ids.IDC_ESCALFAR_AIGUA, ids.IDC_REFREDAR_AIGUA, ids.IDC_ANOTACIO]);
   // The page buttons turn the notebook: "1" opens the cover again.
   const before = await h.pixels(page, origin + 400, origin + 60, 190, 280);
-  await h.clickControl(page, 1009);
+  await h.clickControl(page, ids.IDC_PAGE_FIRST);
   await page.waitForTimeout(200);
   assert.notDeepEqual(await h.pixels(page, origin + 400, origin + 60, 190, 280), before);
-  await h.clickControl(page, 1013);
+  await h.clickControl(page, ids.IDC_PAGE_NEXT);
   await page.waitForTimeout(200);
   assert.deepEqual(await h.pixels(page, origin + 400, origin + 60, 190, 280), before);
   assert.deepEqual(page.tervanErrors, []);
@@ -91,18 +74,18 @@ test('every procedure button opens the next step, in order', async () => {
 
 test('the valve turns when clicked and when tapped', async () => {
   for (const touch of [false, true]) {
-    const page = await start({ hasTouch: touch });
+    const page = await h.start(browser, { hasTouch: touch });
     const open = await valve(page);
     if (touch) await h.tapAt(page, origin + 259, origin + 139);
     else await h.clickAt(page, origin + 259, origin + 139);
     // Five frames of 30 ms; the closed valve then stays.
-    await page.waitForFunction(() => (Module.tervanTest.ticks[1] || 0) >= 5);
+    await page.waitForFunction((id) => (Module.tervanTest.ticks[id] || 0) >= 5, timers.kValveTimer);
     await page.waitForTimeout(100);
     const closed = await valve(page);
     assert.notDeepEqual(closed, open, touch ? 'tapped' : 'clicked');
     if (touch) await h.tapAt(page, origin + 259, origin + 139);
     else await h.clickAt(page, origin + 259, origin + 139);
-    await page.waitForFunction(() => (Module.tervanTest.ticks[1] || 0) >= 10);
+    await page.waitForFunction((id) => (Module.tervanTest.ticks[id] || 0) >= 10, timers.kValveTimer);
     await page.waitForTimeout(100);
     assert.deepEqual(await valve(page), open);
     await page.context().close();
@@ -122,7 +105,7 @@ async function touchDrag(page, x, y0, y1) {
 }
 
 test('the right branch follows a mouse drag and a finger drag', async () => {
-  const page = await start({ hasTouch: true });
+  const page = await h.start(browser, { hasTouch: true });
   const x = 371; // the branch's grab strip, in the window's client pixels
   const start0 = await rightSurface(page);
   assert.ok(start0 > 0);

@@ -6,7 +6,9 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import * as h from './harness.js';
 
-const kTitle = 168, kMain = 102, kAbout = 100;
+const { ids } = h;
+
+const kTitle = ids.IDD_SPLASH, kMain = ids.IDD_TERVAN_DIALOG, kAbout = ids.IDD_ABOUTBOX;
 const kBench = 0xd7ffd7;
 
 let browser;
@@ -35,11 +37,11 @@ test('the title dialog, then the bench, drawn on the canvas', async () => {
   // "Sortir" has the focus; of the procedure only the first step is open.
   const byId = Object.fromEntries(main.controls.map((c) => [c.id, c]));
   assert.equal(byId[1].focus, true);
-  assert.equal(byId[1005].enabled, true);
-  for (const id of [1000, 1008, 1002, 1011, 1001, 1003]) assert.equal(byId[id].enabled, false, `${id}`);
+  assert.equal(byId[ids.IDC_ANOTA_VALORS_INICIALS].enabled, true);
+  for (const id of [ids.IDC_TANCA_BOTELLA, ids.IDC_ANOTA_NIVELL_INICIAL, ids.IDC_SUBMERGIR_BOTELLA, ids.IDC_ANOTACIO, ids.IDC_ESCALFAR_AIGUA, ids.IDC_REFREDAR_AIGUA]) assert.equal(byId[id].enabled, false, `${id}`);
   // A flat button's outline is black when enabled, grey when not.
-  assert.equal(await h.pixel(page, byId[1005].x, byId[1005].y + 5), 0x000000);
-  assert.equal(await h.pixel(page, byId[1000].x, byId[1000].y + 5), 0x808080);
+  assert.equal(await h.pixel(page, byId[ids.IDC_ANOTA_VALORS_INICIALS].x, byId[ids.IDC_ANOTA_VALORS_INICIALS].y + 5), 0x000000);
+  assert.equal(await h.pixel(page, byId[ids.IDC_TANCA_BOTELLA].x, byId[ids.IDC_TANCA_BOTELLA].y + 5), 0x808080);
   assert.deepEqual(page.tervanMissingFaces, []);
   assert.deepEqual(page.tervanErrors, []);
   await h.savePicture(page, 'web-main-window.png');
@@ -50,7 +52,7 @@ test('the About box opens from "Inf" and from the context menu', async () => {
   await h.waitForWindow(page, kTitle);
   await page.keyboard.press('Escape'); // closing the title dialog still starts the bench
   await h.waitForWindow(page, kMain);
-  await h.clickControl(page, 1004);
+  await h.clickControl(page, ids.IDC_INF);
   const about = await h.waitForWindow(page, kAbout);
   assert.equal(about.controls.find((c) => c.focus).id, 1);
   await page.keyboard.press('Enter');

@@ -8,7 +8,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
-import { launch } from '../browser.js';
+import { clickCanvas, launch } from '../browser.js';
 
 const web = path.resolve(process.argv[2] || 'build-web');
 const soakSeconds = Number(process.argv[3] || process.env.BENCH_WEB_SECONDS || 60);
@@ -124,15 +124,6 @@ async function soak(file, act) {
   const pss1 = pssKiB(pids1);
   await browser.close();
   return { cpu, pss0: pss0 / 1024, pss1: pss1 / 1024 };
-}
-
-// Clicks at canvas pixels (x, y).
-async function clickCanvas(p, x, y) {
-  const at = await p.evaluate(([px, py]) => {
-    const c = document.querySelector('canvas'); const r = c.getBoundingClientRect();
-    return { x: r.left + (px + 0.5) * r.width / c.width, y: r.top + (py + 0.5) * r.height / c.height };
-  }, [x, y]);
-  await p.mouse.click(at.x, at.y);
 }
 
 async function main() {

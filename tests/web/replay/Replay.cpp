@@ -22,6 +22,7 @@
 #include "platform/TextRenderer.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/ResourceIds.h"
+#include "support/TextPixels.h"
 #include "view/DrawBitmap.h"
 
 namespace {
@@ -158,21 +159,7 @@ class Replayer {
     // writes it.
     static Surface EquationOnPage(const CString& equation)
     {
-        CDC dc;
-        CBitmap bitmap;
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateCompatibleBitmap(nullptr, 600, 400);
-        dc.SelectObject(&bitmap);
-        DrawBitmap(&dc, 387, 50, 212, 299, IDB_NOTEBOOK_PAGE);
-        CFont font;
-        font.CreateFont(11, 6, 0, 0, FW_DONTCARE, TRUE, FALSE, FALSE, ANSI_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, "Comic Sans Serif");
-        dc.SelectObject(&font);
-        dc.SetTextColor(RGB(51, 0, 153));
-        dc.SetBkMode(TRANSPARENT);
-        dc.TextOut(486, 147, equation);
-        return *bitmap.GetSurface();
+        return TextOver(PageBackground(), kNotebookGraph, 486, 147, equation);
     }
 
     static void WriteRgb(const std::string& path, const Surface& s)
