@@ -9,4 +9,4 @@ for b in "$build"/bench/*_bench; do
   "$b" --benchmark_counters_tabular=true
 done
 [ "$found" -eq 1 ] || echo "No benchmarks built yet."
-bash "$(dirname "$0")/bench-window.sh" "$build"
+bash "$(dirname "$0")/../bench/window-soak.sh" "$build"

@@ -12,7 +12,7 @@
 #   - the start-up time, from the title dialog's closing to the first painted
 #     main window, as seen on the screen: from the first look that finds the
 #     title dialog unmapped to the first that finds the main window's bench
-#     painted (scripts/bench-window-watch.py looks every millisecond or two
+#     painted (bench/window-soak-watch.py looks every millisecond or two
 #     and says how often it did; each end may be seen up to one look late).
 #     The time from the click itself also counts xdotool's own start-up, so
 #     it is only printed alongside.
@@ -23,12 +23,12 @@ seconds=${BENCH_WINDOW_SECONDS:-60}
 program="$build/tervan"
 here=$(cd "$(dirname "$0")" && pwd)
 if [ ! -x "$program" ]; then
-  echo "bench-window: $program is not built; skipped."
+  echo "window-soak: $program is not built; skipped."
   exit 0
 fi
 for tool in Xvfb xdotool python3; do
   if ! command -v "$tool" >/dev/null; then
-    echo "bench-window: $tool is not installed (scripts/install-deps.sh installs it); skipped."
+    echo "window-soak: $tool is not installed (scripts/install-deps.sh installs it); skipped."
     exit 0
   fi
 done
@@ -58,9 +58,9 @@ exec 3>&-
 export DISPLAY=$display
 QT_QPA_PLATFORM=xcb "$program" >"$work/out.log" 2>"$work/err.log" &
 app_pid=$!
-watch=(python3 "$here/bench-window-watch.py")
+watch=(python3 "$here/window-soak-watch.py")
 fail() {
-  echo "bench-window: $1"
+  echo "window-soak: $1"
   sed 's/^/tervan: /' "$work/err.log"
   exit 1
 }

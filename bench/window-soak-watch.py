@@ -1,17 +1,17 @@
 #!/usr/bin/env python3
-"""The screen side of bench-window.sh: clicks with xdotool and then looks at
+"""The screen side of window-soak.sh: clicks with xdotool and then looks at
 pixels of the program's windows on $DISPLAY, often enough to time what the
 program shows. Looking goes through Xlib itself (ctypes): starting a
 screenshot program for every look would take longer than what is timed.
 
-    bench-window-watch.py enter TITLE X Y NAME RRGGBB PX,PY [PX,PY ...]
+    window-soak-watch.py enter TITLE X Y NAME RRGGBB PX,PY [PX,PY ...]
         Clicks at (X, Y) of window TITLE, then looks for a window named NAME
         until each of its pixels (PX, PY) has the colour RRGGBB (hex).
         Prints the window's id; the milliseconds to the first look that saw
         it so, from the click and from the first look that saw TITLE gone;
         and the mean time between two looks in milliseconds: each look may
         see a change up to that late.
-    bench-window-watch.py click-until-changed WINDOW X Y PX PY
+    window-soak-watch.py click-until-changed WINDOW X Y PX PY
         Clicks at (X, Y) of WINDOW and waits until its pixel (PX, PY) differs
         from what it was before the click.
 """
@@ -70,7 +70,7 @@ class Screen:
         self.x = x
         self.display = x.XOpenDisplay(None)
         if not self.display:
-            sys.exit("bench-window-watch: cannot open the display")
+            sys.exit("window-soak-watch: cannot open the display")
         # A window may go away between two calls: Xlib's default handler
         # would end this process on the error, so errors are only ignored and
         # the call's empty result tells.
@@ -152,7 +152,7 @@ def enter(title, x, y, name, colour, points):
         if seen:
             break
         if now - start > ENTER_TIMEOUT:
-            sys.exit(f"bench-window-watch: no {name} window showed #{colour} in "
+            sys.exit(f"window-soak-watch: no {name} window showed #{colour} in "
                      f"{ENTER_TIMEOUT:.0f} s")
         time.sleep(PAUSE)
     click.wait()
@@ -168,7 +168,7 @@ def click_until_changed(window, x, y, px, py):
     start = time.monotonic()
     while screen.pixel(window, px, py) == before:
         if time.monotonic() - start > CHANGE_TIMEOUT:
-            sys.exit(f"bench-window-watch: pixel ({px}, {py}) of window {window} did not "
+            sys.exit(f"window-soak-watch: pixel ({px}, {py}) of window {window} did not "
                      f"change in {CHANGE_TIMEOUT:.0f} s")
         time.sleep(0.005)
 
