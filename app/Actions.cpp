@@ -4,6 +4,7 @@
 #include "app/LevelDlg.h"
 #include "app/TervanDlg.h"
 #include "model/LevelParser.h"
+#include "model/WaterTemperature.h"
 
 namespace {
 const char* const kCloseValveFirst =
@@ -85,8 +86,8 @@ void CTervanDlg::OnSubmergirBotella()
     PutNotebookAway();
     DrawSideGauge();
     // Tap water of 10 to 20 degrees fills the bath over ten seconds.
-    const double target = 10.0 + 10.0 * Random::Draw() / RAND_MAX_VALUE;
-    RampWaterTemp((target - m_dWaterTemp) * 0.01, 100);
+    const double target = TapWaterFromDraw(Random::Draw());
+    RampWaterTemp(BathFillStep(target, m_dWaterTemp), kBathFillSteps);
     GetDlgItem(IDC_SUBMERGIR_BOTELLA)->SetWindowText("Botella submergida");
     GetDlgItem(IDC_ESCALFAR_AIGUA)->EnableWindow(TRUE);
     GetDlgItem(IDC_REFREDAR_AIGUA)->EnableWindow(TRUE);

@@ -3,7 +3,6 @@
 // (timer 3, 50 ms), plus the ramp that moves the water in visible steps.
 #include "app/TervanDlg.h"
 #include "model/GasModel.h"
-#include "model/StartUp.h"
 #include "res/ErrorCodes.h"
 
 void CTervanDlg::OnTimer(UINT nIDEvent)
@@ -32,7 +31,7 @@ void CTervanDlg::ValveTick()
         m_bValveMoving = false;
         KillTimer(kValveTimer);
         m_dGasPressure = m_dAtmPressure;
-        m_dGasConstant = m_dAtmPressure / (m_dGasTemp + kKelvinOffset);
+        m_dGasConstant = GasConstantFor(m_dAtmPressure, m_dGasTemp);
     } else if (m_nValveFrame == IDB_VALVE_CLOSED) {
         m_bValveMoving = false;
         KillTimer(kValveTimer);
@@ -44,7 +43,7 @@ void CTervanDlg::DriftTick()
     m_dWaterTemp = DriftedWaterTemp(m_dWaterTemp, m_dRoomTemp);
     const double kept = m_dWaterTemp;
     // The thermometer's last digit flickers upward for one redraw only.
-    m_dWaterTemp += 0.1 * Random::Draw() / RAND_MAX_VALUE;
+    m_dWaterTemp += ThermometerJitter(Random::Draw());
     DrawThermometer();
     m_dWaterTemp = kept;
 }
@@ -55,7 +54,7 @@ void CTervanDlg::GasTick()
     m_strGasTempC.Format("%5.1f", m_dGasTemp);
     m_strGasTempK.Format("%6.1f", m_dGasTemp + kKelvinOffset);
     UpdateData(FALSE);
-    m_dGasPressure = (m_dGasTemp + kKelvinOffset) * m_dGasConstant;
+    m_dGasPressure = GasPressureAt(m_dGasTemp, m_dGasConstant);
     m_dPressureDiff = m_dGasPressure - m_dAtmPressure;
     DrawManometer();
 }

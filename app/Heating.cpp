@@ -1,29 +1,31 @@
 // "Escalfar Aigua" and "Refredar Aigua": each click moves the water by ten
-// random steps of 0.2 to 0.4 degrees over one second, within -15..80 degrees.
+// random steps of 0.2 to 0.4 degrees over one second, and is refused when
+// it would take the water to 80 degrees or more, or to -15 or less.
 #include "app/TervanDlg.h"
+#include "model/WaterTemperature.h"
 
 void CTervanDlg::OnEscalfarAigua()
 {
-    HeatWater(0.2 + 0.2 * Random::Draw() / RAND_MAX_VALUE);
+    HeatWater(HeatingStepFromDraw(Random::Draw()));
 }
 
 void CTervanDlg::OnRefredarAigua()
 {
-    CoolWater(-0.2 - 0.2 * Random::Draw() / RAND_MAX_VALUE);
+    CoolWater(CoolingStepFromDraw(Random::Draw()));
 }
 
 bool CTervanDlg::HeatWater(double step)
 {
-    if (!(m_dWaterTemp + 10 * step < 80))
+    if (!HeatingAllowed(m_dWaterTemp, step))
         return false; // refused silently; the button stays enabled
-    RampWaterTemp(step, 10);
+    RampWaterTemp(step, kClickRampSteps);
     return true;
 }
 
 bool CTervanDlg::CoolWater(double step)
 {
-    if (!(m_dWaterTemp + 10 * step > -15))
+    if (!CoolingAllowed(m_dWaterTemp, step))
         return false;
-    RampWaterTemp(step, 10);
+    RampWaterTemp(step, kClickRampSteps);
     return true;
 }

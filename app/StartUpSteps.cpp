@@ -1,6 +1,7 @@
 // The start-up values of the experiment state, in the order the main window's
 // initialisation runs them (it interleaves the graphics set-up).
 #include "app/TervanDlg.h"
+#include "model/GasModel.h"
 #include "model/StartUp.h"
 
 void CTervanDlg::SeedAndPlaceRightBranch()
@@ -34,7 +35,7 @@ void CTervanDlg::SetGasAndPressure()
     m_bInflowWarned = false;
     m_dAtmPressure = AtmPressureFromDraw(Random::Draw());
     m_dGasPressure = m_dAtmPressure;
-    m_dGasConstant = m_dAtmPressure / (m_dGasTemp + kKelvinOffset);
+    m_dGasConstant = GasConstantFor(m_dAtmPressure, m_dGasTemp);
 }
 
 void CTervanDlg::SetNotebookStart()

@@ -2,8 +2,6 @@
 // (r in 0..32767, scaled as r / 32767).
 #pragma once
 
-constexpr double kKelvinOffset = 273.15;
-
 // Throws away a run of draws so that runs started close together in time
 // drift apart: ten draws, then, if the tenth says so, one to ten more.
 // Returns how many draws it took.
