@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/TervanDlg.h"
+#include "model/RightBranch.h"
 
 namespace {
 const char* const kOpeningWhileSubmerged =
@@ -50,17 +51,12 @@ void CTervanDlg::OnMouseMove(UINT, CPoint point)
 {
     if (!m_bDragging)
         return;
-    m_nTubeY += point.y - m_nDragY;
-    // At a bound the anchor stays: the branch follows again only once the
+    const BranchDrag drag = DragRightBranch(m_nTubeY, point.y - m_nDragY);
+    m_nTubeY = drag.tubeY;
+    // Past a bound the anchor stays: the branch follows again only once the
     // pointer is back on the inner side of the last accepted position.
-    if (m_nTubeY > 320) {
-        m_nTubeY = 320;
+    if (!drag.moved)
         return;
-    }
-    if (m_nTubeY < -300) {
-        m_nTubeY = -300;
-        return;
-    }
     m_nDragY = point.y;
     DrawManometer();
 }
