@@ -1,20 +1,12 @@
 // The graph page: temperature against the gas's absolute pressure, the
 // least-squares line through the rows and its equation, whose intercept is
 // the student's estimate of absolute zero.
-#include "model/LevelParser.h"
+#include "model/GraphData.h"
 #include "model/LinearFit.h"
 #include "notebook/Chart.h"
 #include "notebook/NotebookPage.h"
 
 namespace Notebook {
-void RowPressures(const ExperimentState& s, double pressures[ExperimentState::kMaxRows])
-{
-    // Levels are centimetres: ten times a difference is millimetres of mercury.
-    const double h0 = LevelOrZero(s.m_strInitialLevel);
-    for (int i = 0; i < s.m_nCount && i < ExperimentState::kMaxRows; ++i)
-        pressures[i] = s.m_dAtmPressure + 10.0 * (s.m_dLevel[i] - h0);
-}
-
 void DrawGraph(CDC& dc, const ExperimentState& s, NotebookFonts& fonts)
 {
     dc.SelectObject(&fonts.graph);
@@ -29,11 +21,9 @@ void DrawGraph(CDC& dc, const ExperimentState& s, NotebookFonts& fonts)
     const double tMin = MinOf(s.m_dTemp, m), tMax = MaxOf(s.m_dTemp, m);
     if (pMin == pMax || tMin == tMax)
         return; // no spread: nothing to plot or fit
-    // Each range widened around its middle to 1.1 times the data's span.
-    const double xlo = (pMin + pMax) / 2 - 0.55 * (pMax - pMin);
-    const double xhi = (pMin + pMax) / 2 + 0.55 * (pMax - pMin);
-    const double ylo = (tMin + tMax) / 2 - 0.55 * (tMax - tMin);
-    const double yhi = (tMin + tMax) / 2 + 0.55 * (tMax - tMin);
+    double xlo = 0.0, xhi = 0.0, ylo = 0.0, yhi = 0.0;
+    WidenedRange(pMin, pMax, xlo, xhi);
+    WidenedRange(tMin, tMax, ylo, yhi);
 
     CPen chartPen;
     chartPen.CreatePen(PS_SOLID, 1, kChartPen);

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "BenchStudent.h"
+#include "model/GraphData.h"
 #include "model/LinearFit.h"
-#include "notebook/NotebookPage.h"
 
 namespace {
 // The window's clock runs ten times as fast: a 50 ms gas tick comes every
@@ -118,7 +118,7 @@ TEST_F(PracticalTest, PracticalOfACarefulStudentReadOffTheWindow)
             Click(window, IDC_PAGE_NEXT);
         ASSERT_EQ(dlg.m_strPage, "-4-");
         double p[ExperimentState::kMaxRows] = {};
-        Notebook::RowPressures(dlg, p);
+        RowPressures(dlg, p);
         double a = 0.0, b = 0.0;
         LinearFit(p, dlg.m_dTemp, 0, dlg.m_nCount - 1, b, a);
         CString equation, wrong;

@@ -1,9 +1,9 @@
 #include <cmath>
 
+#include "model/GraphData.h"
 #include "model/ManometerGeometry.h"
 #include "model/NotebookPages.h"
 #include "notebook/Chart.h"
-#include "notebook/NotebookPage.h"
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
 #include "support/TextPixels.h"
@@ -131,7 +131,7 @@ TEST_F(NotebookTest, GraphPlotsTheRowsAndTheirFittedLine)
 {
     Rows(6);
     double p[ExperimentState::kMaxRows];
-    Notebook::RowPressures(*dlg, p);
+    RowPressures(*dlg, p);
     EXPECT_EQ(p[0], dlg->m_dAtmPressure); // the first row is the initial level
     EXPECT_NEAR(p[5], dlg->m_dAtmPressure + 55.0, 1e-9);
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <random>
 
+#include "model/GraphData.h"
 #include "model/LinearFit.h"
 #include "model/ManometerGeometry.h"
-#include "notebook/NotebookPage.h"
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
 
@@ -96,7 +96,7 @@ TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
     // line meets zero pressure at (T_room + 273.15) / 25 - 273.15.
     const double expected = (dlg->m_dRoomTemp + 273.15) / 25.0 - 273.15;
     double p[ExperimentState::kMaxRows];
-    Notebook::RowPressures(*dlg, p);
+    RowPressures(*dlg, p);
     double b = 0.0, a = 0.0;
     LinearFit(p, dlg->m_dTemp, 0, dlg->m_nCount - 1, b, a);
     std::printf("absolute zero: estimated %.1f, the apparatus puts it at %.1f\n", b, expected);

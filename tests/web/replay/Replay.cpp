@@ -17,8 +17,8 @@
 
 #include "app/TervanApp.h"
 #include "app/TervanDlg.h"
+#include "model/GraphData.h"
 #include "model/LinearFit.h"
-#include "notebook/NotebookPage.h"
 #include "platform/TextRenderer.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "res/ResourceIds.h"
@@ -118,7 +118,7 @@ class Replayer {
                     ++mismatches;
         // The graph page's line, as the desktop fits and writes it.
         double p[ExperimentState::kMaxRows] = {};
-        Notebook::RowPressures(*dlg, p);
+        RowPressures(*dlg, p);
         double a = 0.0, b = 0.0;
         if (dlg->m_nCount >= 2)
             LinearFit(p, dlg->m_dTemp, 0, dlg->m_nCount - 1, b, a);
