@@ -19,6 +19,11 @@ struct ManometerGeometry {
 
 ManometerGeometry ComputeManometer(int tubeY, double pressureDiff);
 
+// While the valve stands open, or before the bottle is closed, the air in
+// the bottle is the room's: the mercury stands level whatever difference
+// the clock last worked out, and the manometer sets that difference to 0.
+bool MercuryStandsLevel(const ExperimentState& s);
+
 // The two spill checks, each a latch: the first call in which a surface
 // comes too near a tube end warns and sets the latch; while it is set the
 // surface is held at its limit; the first safe call clears it. The right

@@ -9,9 +9,7 @@
 
 void CTervanDlg::DrawManometer()
 {
-    // While the valve stands open, or before the bottle is closed, the
-    // mercury stands level.
-    if (m_nValveFrame == IDB_VALVE_OPEN || !m_bBottleClosed)
+    if (MercuryStandsLevel(*this))
         m_dPressureDiff = 0.0;
     ManometerGeometry g = ComputeManometer(m_nTubeY, m_dPressureDiff);
 

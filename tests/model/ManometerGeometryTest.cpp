@@ -34,6 +34,33 @@ TEST(ManometerGeometryTest, QuantitiesTruncateTowardZero)
     EXPECT_EQ(ComputeManometer(100, std::nan("")).R, 0); // defined, never UB
 }
 
+// The gauge's surfaces move by the double 1.25 x 0.36 gives, just below
+// 0.45: at 340 mmHg that is a hair under 153 rows, where 0.45 gives 153.
+TEST(ManometerGeometryTest, GaugeSurfacesMoveByTheScaledDoubleBelowPointFortyFive)
+{
+    const ManometerGeometry g = ComputeManometer(-81, 340.0);
+    ASSERT_EQ(g.Yg, 0);
+    ASSERT_EQ(g.M, 100);
+    EXPECT_EQ(g.Lg, 252);
+    EXPECT_EQ(g.Rg, -52);
+    EXPECT_EQ(g.L, g.w + 425); // 1.25 px per mmHg on the large branches
+    EXPECT_EQ(g.R, g.w - 425);
+}
+
+TEST(ManometerGeometryTest, MercuryStandsLevelUntilTheBottleAndTheValveAreClosed)
+{
+    ExperimentState s; // the valve open, the bottle open
+    EXPECT_TRUE(MercuryStandsLevel(s));
+    s.m_bBottleClosed = true;
+    EXPECT_TRUE(MercuryStandsLevel(s));
+    for (int frame = IDB_VALVE_OPEN + 1; frame <= IDB_VALVE_CLOSED; ++frame) {
+        s.m_nValveFrame = frame; // turning, or closed
+        EXPECT_FALSE(MercuryStandsLevel(s)) << frame;
+    }
+    s.m_bBottleClosed = false;
+    EXPECT_TRUE(MercuryStandsLevel(s));
+}
+
 // The latches as a sequence of calls sees them: warn once, clamp while set,
 // clear once safe.
 TEST(ManometerGeometryTest, SpillLatchesWarnOnceClampThenClear)
