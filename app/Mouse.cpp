@@ -4,6 +4,7 @@
 
 #include "app/TervanDlg.h"
 #include "model/RightBranch.h"
+#include "view/BenchLayout.h"
 
 namespace {
 const char* const kOpeningWhileSubmerged =
@@ -11,16 +12,19 @@ const char* const kOpeningWhileSubmerged =
     "botella s'igualarà a l'atmosfèrica. Si es torna tancar la clau de pas, la pressió "
     "canviarà amb la temperatura amb un pendent distint del que ho feia fins ara.";
 
-// Inside the circle of radius 22 around the valve's centre, client (280, 160).
+// Inside the valve's hit circle, around client (280, 160). Squared in 64
+// bits: a pointer far outside the window must not overflow.
 bool OnValve(CPoint p)
 {
-    return (280 - p.x) * (280 - p.x) + (160 - p.y) * (160 - p.y) < 484;
+    const long long dx = Bench::kBackBufferX + Bench::kValveCentreX - p.x;
+    const long long dy = Bench::kBackBufferY + Bench::kValveCentreY - p.y;
+    return dx * dx + dy * dy < Bench::kValveHitRadius * Bench::kValveHitRadius;
 }
 
 // The vertical strip over the right branch, client x 362..380.
 bool OnRightBranch(CPoint p)
 {
-    return std::abs(p.x - 371) < 10;
+    return std::abs(p.x - (Bench::kBackBufferX + Bench::kGrabStripX)) < Bench::kGrabStripReach;
 }
 } // namespace
 

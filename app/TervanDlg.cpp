@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "platform/PaintDC.h"
+#include "view/BenchLayout.h"
 
 CTervanDlg::CTervanDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
@@ -58,7 +59,8 @@ BOOL CTervanDlg::OnInitDialog()
     SeedAndPlaceRightBranch();
     SetUpCanvas();
     ResetValveAndBottle();
-    m_display.Init(25, 43, 4, 1, IDB_DIGIT_0, 32, 44);
+    m_display.Init(Bench::kDigitsX, Bench::kDigitsY, Bench::kDigitCells, Bench::kDigitDecimals,
+                   IDB_DIGIT_0, Bench::kDigitPointDX, Bench::kDigitPointDY);
     SetRoomAndWater();
     SetTimer(kDriftTimer, kDriftTimerMs);
     SetGasAndPressure();

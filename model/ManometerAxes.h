@@ -8,7 +8,7 @@ namespace Bench {
 constexpr int kLeftMercuryX = 260;
 constexpr int kRightMercuryX = 358;
 // The axes of the side gauge's two 9-px hoses, joined below by its U-bend;
-// the gauge's 2-px mercury runs on the column left of each.
+// the gauge's 2-px mercury lines are drawn one column left of each.
 constexpr int kGaugeLeftHoseX = 509;
 constexpr int kGaugeRightHoseX = 557;
 } // namespace Bench

@@ -27,7 +27,8 @@ void CTervanDlg::RaiseBottle()
         --m_nBottleY;
         if (!m_dcImage.SelectObject(&m_bmpBottle))
             ReportError(Err::kRiseBottle);
-        m_dcBack.BitBlt(Bench::kBottleX, m_nBottleY, 109, 152, &m_dcImage, 0, 0, SRCCOPY);
+        m_dcBack.BitBlt(Bench::kBottleX, m_nBottleY, m_bmpBottle.GetWidth(),
+                        m_bmpBottle.GetHeight(), &m_dcImage, 0, 0, SRCCOPY);
         Sleep(7);
         CopyBackBufferToWindow();
     }

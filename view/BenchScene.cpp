@@ -8,31 +8,43 @@
 #include "view/SceneColours.h"
 #include "view/WaterBathShapes.h"
 
+namespace {
+// The ruler's ticks run left from column 340 (nothing of the ruler right of
+// it): long ones to 332 every half centimetre, short ones to 336 every 3
+// rows between. Its numbers stand left of the ticks, each centred on a long
+// tick; seventeen fit the picture, the last at rows 379..388.
+constexpr int kRulerEdgeX = 340;
+constexpr int kLongTickX = 332;
+constexpr int kShortTickX = 336;
+constexpr int kShortTickStep = 3;
+constexpr int kNumberX = 321;
+constexpr int kNumberHalfHeight = 5;
+constexpr int kNumbers = 17;
+} // namespace
+
 void CTervanDlg::DrawBench()
 {
     SelectBackBuffer(Err::kBenchBackBuffer);
-    m_dcBack.FillSolidRect(0, 0, 600, 400, Scene::kBench);
+    m_dcBack.FillSolidRect(0, 0, Bench::kBackBufferW, Bench::kBackBufferH, Scene::kBench);
     CopyMemberBitmap(m_bmpStopper, Bench::kStopper.x, Bench::kStopper.y,
                      Err::kBenchStopperOrBottle);
     CopyMemberBitmap(m_bmpBottle, Bench::kBottleX, m_nBottleY, Err::kBenchStopperOrBottle);
     CopyMemberBitmap(m_bmpTubeH, Bench::kTubeH.x, Bench::kTubeH.y, Err::kBenchTubeH);
     CopyMemberBitmap(m_bmpTubeV, Bench::kColumnTop.x, Bench::kColumnTop.y, Err::kBenchTubeV);
     // The same tube again, still selected: no second selection to fail.
-    m_dcBack.BitBlt(Bench::kColumnBottom.x, Bench::kColumnBottom.y, 15, 285, &m_dcImage, 0, 0,
-                    SRCCOPY);
+    m_dcBack.BitBlt(Bench::kColumnBottom.x, Bench::kColumnBottom.y, m_bmpTubeV.GetWidth(),
+                    m_bmpTubeV.GetHeight(), &m_dcImage, 0, 0, SRCCOPY);
     CopyMemberBitmap(m_bmpFunnel, Bench::kFunnel.x, Bench::kFunnel.y, Err::kBenchFunnel);
     DrawValve();
 
-    // Ruler: 24 px per centimetre, a tick every half centimetre, minor ticks
-    // every 3 px; nothing right of x 340.
     CPen rulerPen(PS_SOLID, 1, Scene::kBlue);
     CPen* oldPen = m_dcBack.SelectObject(&rulerPen);
-    for (int y = 0; y <= 396; y += 12) {
-        m_dcBack.MoveTo(340, y);
-        m_dcBack.LineTo(332, y);
+    for (int y = 0; y < Bench::kBackBufferH; y += Bench::kRulerPxPerCm / 2) {
+        m_dcBack.MoveTo(kRulerEdgeX, y);
+        m_dcBack.LineTo(kLongTickX, y);
         for (int k = 1; k <= 3; ++k) {
-            m_dcBack.MoveTo(336, y + 3 * k);
-            m_dcBack.LineTo(340, y + 3 * k);
+            m_dcBack.MoveTo(kShortTickX, y + kShortTickStep * k);
+            m_dcBack.LineTo(kRulerEdgeX, y + kShortTickStep * k);
         }
     }
     CFont rulerFont;
@@ -42,10 +54,11 @@ void CTervanDlg::DrawBench()
     CFont* oldFont = m_dcBack.SelectObject(&rulerFont);
     m_dcBack.SetTextColor(Scene::kBlack);
     m_dcBack.SetBkMode(TRANSPARENT); // stays set: the water lines rely on it
-    for (int k = 0; k <= 16; ++k) {
+    for (int k = 0; k < kNumbers; ++k) {
         CString number;
         number.Format("%2d", m_nRulerTop - k);
-        m_dcBack.TextOut(321, 24 * k - 5, number, number.GetLength());
+        m_dcBack.TextOut(kNumberX, Bench::kRulerPxPerCm * k - kNumberHalfHeight, number,
+                         number.GetLength());
     }
     if (oldPen)
         m_dcBack.SelectObject(oldPen);

@@ -2,6 +2,7 @@
 // back buffer, copy member bitmaps through the image surface, draw, then copy
 // all 600 x 400 pixels to the window's client area at (21, 21).
 #include "app/TervanDlg.h"
+#include "view/BenchLayout.h"
 
 void CTervanDlg::SetUpCanvas()
 {
@@ -16,7 +17,7 @@ void CTervanDlg::SetUpCanvas()
     m_bmpLeftBranch.LoadBitmap(IDB_LEFT_BRANCH);
     CClientDC dc(this);
     m_dcBack.CreateCompatibleDC(&dc);
-    m_bmpBack.CreateCompatibleBitmap(&dc, 600, 400);
+    m_bmpBack.CreateCompatibleBitmap(&dc, Bench::kBackBufferW, Bench::kBackBufferH);
     m_dcImage.CreateCompatibleDC(&dc);
 }
 
@@ -36,5 +37,6 @@ void CTervanDlg::CopyMemberBitmap(CBitmap& bitmap, int x, int y, const char* cod
 void CTervanDlg::CopyBackBufferToWindow()
 {
     CClientDC dc(this);
-    dc.BitBlt(21, 21, 600, 400, &m_dcBack, 0, 0, SRCCOPY);
+    dc.BitBlt(Bench::kBackBufferX, Bench::kBackBufferY, Bench::kBackBufferW, Bench::kBackBufferH,
+              &m_dcBack, 0, 0, SRCCOPY);
 }

@@ -30,8 +30,11 @@ void CTervanDlg::DrawManometer()
     pens.Use(benchPen, PS_SOLID, 1, Scene::kBench, Err::kManometerBenchPenCreate,
              Err::kManometerBenchPenSelect);
 
-    // Wipe what moves: the right-branch strip and the left column.
-    m_dcBack.FillSolidRect(CRect(341, 0, 374, 600), Scene::kBench);
+    // Wipe what moves: the strip under the right branch's mouth, as wide as
+    // the mouth, and the left column.
+    m_dcBack.FillSolidRect(CRect(Bench::kRightMouthX, 0,
+                                 Bench::kRightMouthX + m_bmpFunnel.GetWidth(), Bench::kBackBufferH),
+                           Scene::kBench);
     CopyMemberBitmap(m_bmpLeftBranch, Bench::kLeftBranch.x, Bench::kLeftBranch.y, nullptr);
     const bool gaugeShown = m_bSubmerged && m_strPage.IsEmpty();
     if (gaugeShown) {
@@ -40,14 +43,15 @@ void CTervanDlg::DrawManometer()
         m_dcBack.FillSolidRect(CRect(500, 216, 590, 370), Scene::kBench);
     }
     CopyMemberBitmap(m_bmpTubeV, Bench::kRightBranchX, m_nTubeY, Err::kManometerTubeV);
-    m_dcBack.BitBlt(Bench::kRightBranchX, m_nTubeY + 150, 15, 285, &m_dcImage, 0, 0, SRCCOPY);
+    m_dcBack.BitBlt(Bench::kRightBranchX, m_nTubeY + Bench::kRightBranchRepeat,
+                    m_bmpTubeV.GetWidth(), m_bmpTubeV.GetHeight(), &m_dcImage, 0, 0, SRCCOPY);
     CopyMemberBitmap(m_bmpFunnel, Bench::kRightMouthX, m_nTubeY - 5, Err::kManometerPicture);
 
     pens.Drop(benchPen, Err::kManometerBenchPenRelease);
     CPen hose;
     pens.Use(hose, PS_SOLID, 23, Scene::kHose, Err::kManometerHosePenCreate,
              Err::kManometerHosePenSelect);
-    Line(m_dcBack, 358, m_nTubeY + 431, 358, 420);
+    Line(m_dcBack, Bench::kRightMercuryX, m_nTubeY + 431, Bench::kRightMercuryX, 420);
 
     CPen* current = &hose;
     CPen gaugeHose, gaugeMercury, gaugeMark;
@@ -56,8 +60,9 @@ void CTervanDlg::DrawManometer()
         pens.Drop(hose, Err::kManometerHosePenRelease);
         pens.Use(gaugeHose, PS_SOLID, 9, Scene::kHose, Err::kManometerGaugeHosePenCreate,
                  Err::kManometerGaugeHosePenSelect);
-        Line(m_dcBack, 557, g.Yg + 170, 557, g.Yg - g.B + 230);
-        Line(m_dcBack, 509, 216, 509, g.Y0);
+        Line(m_dcBack, Bench::kGaugeRightHoseX, g.Yg + m_bmpGaugeTube.GetHeight(),
+             Bench::kGaugeRightHoseX, g.Yg - g.B + 230);
+        Line(m_dcBack, Bench::kGaugeLeftHoseX, 216, Bench::kGaugeLeftHoseX, g.Y0);
         for (int i = 0; i <= 7; ++i) {
             int x = 0, y = 0;
             UBendPoint(i, g.Y0, x, y);
@@ -65,8 +70,8 @@ void CTervanDlg::DrawManometer()
         }
         pens.Drop(gaugeHose, nullptr);
         pens.Use(gaugeMercury, PS_SOLID, 2, Scene::kMercury, nullptr, nullptr);
-        Line(m_dcBack, 556, g.Yg + 168, 556, g.Rg);
-        Line(m_dcBack, 508, g.Lg, 508, 216);
+        Line(m_dcBack, Bench::kGaugeRightHoseX - 1, g.Yg + 168, Bench::kGaugeRightHoseX - 1, g.Rg);
+        Line(m_dcBack, Bench::kGaugeLeftHoseX - 1, g.Lg, Bench::kGaugeLeftHoseX - 1, 216);
         pens.Drop(gaugeMercury, nullptr);
         pens.Use(gaugeMark, PS_SOLID, 1, Scene::kMark, nullptr, nullptr);
         Line(m_dcBack, 506, 123, 512, 123);
@@ -75,13 +80,14 @@ void CTervanDlg::DrawManometer()
     pens.Drop(*current, nullptr);
     CPen mercury;
     pens.Use(mercury, PS_SOLID, 7, Scene::kMercury, Err::kManometerMercuryPenCreate, nullptr);
-    Line(m_dcBack, 260, g.L, 260, 400);
-    Line(m_dcBack, 358, g.R, 358, m_nTubeY + 420);
+    Line(m_dcBack, Bench::kLeftMercuryX, g.L, Bench::kLeftMercuryX, Bench::kBackBufferH);
+    Line(m_dcBack, Bench::kRightMercuryX, g.R, Bench::kRightMercuryX, m_nTubeY + 420);
     pens.Drop(mercury, nullptr);
     CPen highlight;
     pens.Use(highlight, PS_SOLID, 2, Scene::kHighlight, Err::kManometerMercuryPenCreate, nullptr);
-    Line(m_dcBack, 261, g.L, 261, 400);
-    Line(m_dcBack, 359, g.R, 359, m_nTubeY + 420);
+    // The highlight covers the axis and the column right of it.
+    Line(m_dcBack, Bench::kLeftMercuryX + 1, g.L, Bench::kLeftMercuryX + 1, Bench::kBackBufferH);
+    Line(m_dcBack, Bench::kRightMercuryX + 1, g.R, Bench::kRightMercuryX + 1, m_nTubeY + 420);
     pens.Drop(highlight, nullptr);
     CPen marks;
     pens.Use(marks, PS_SOLID, 1, Scene::kMark, Err::kManometerMarkPenCreate, nullptr);

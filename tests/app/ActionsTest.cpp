@@ -1,3 +1,4 @@
+#include "support/BenchPoints.h"
 #include "support/ProcedureButtons.h"
 #include "support/TervanFixture.h"
 
@@ -32,7 +33,7 @@ class ActionsTest : public StartedFixture {
         });
     }
 
-    void ClickValve() { backend.Mouse(*dlg, WM_LBUTTONDOWN, 280, 160); }
+    void ClickValve() { backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kValveX, Client::kValveY); }
     void TurnValve()
     {
         ClickValve();
@@ -249,24 +250,24 @@ TEST_F(ActionsTest, GrabbingAfterSubmergingPutsTheNotebookAway)
     AnswerLevel("20");
     backend.Click(*dlg, IDC_ANOTACIO);
     EXPECT_EQ(dlg->m_strPage, "-2-");
-    backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 200);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 200);
     EXPECT_TRUE(dlg->m_strPage.IsEmpty());
     EXPECT_EQ(ColorFromPixel(back->At(500, 300)), RGB(215, 255, 215));
-    backend.Mouse(*dlg, WM_LBUTTONUP, 371, 200);
+    backend.Mouse(*dlg, WM_LBUTTONUP, Client::kStripX, 200);
 }
 
 TEST_F(ActionsTest, ASpillWarningEndsTheDrag)
 {
-    backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 300);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 300);
     std::string warning;
     AnswerWarning(&warning);
     // Raising the branch far lifts the level mercury up to the valve.
-    backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 300 - (dlg->m_nTubeY + 106));
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, 300 - (dlg->m_nTubeY + 106));
     EXPECT_EQ(dlg->m_nTubeY, -106);
     EXPECT_NE(warning.find("per avall"), std::string::npos);
     EXPECT_FALSE(dlg->m_bDragging);
     EXPECT_TRUE(dlg->m_bInflowWarned);
-    backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 0); // the drag has ended
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, 0); // the drag has ended
     EXPECT_EQ(dlg->m_nTubeY, -106);
 }
 
@@ -276,11 +277,11 @@ TEST_F(ActionsTest, AWarningLeavesTheWindowTheLastWholeManometer)
     // thermometer's next copy shows whatever the warned call left behind.
     const int tube = dlg->m_nTubeY;
     backend.Paint(*dlg);
-    backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 300);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 300);
     const Surface before = *back;
     std::string warning;
     AnswerWarning(&warning);
-    backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 300 - (tube + 106));
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, 300 - (tube + 106));
     ASSERT_NE(warning.find("per avall"), std::string::npos);
     for (int y = 0; y < 400; ++y)
         for (int x = 250; x < 374; ++x)
@@ -291,9 +292,9 @@ TEST_F(ActionsTest, AWarningLeavesTheWindowTheLastWholeManometer)
     ASSERT_GT(backend.ClientUpdates(*dlg), copies); // the water drifted and was shown
     const int level = (tube - 60) / 2 + 250;
     const COLORREF mercury = RGB(173, 173, 173), mark = RGB(128, 64, 64);
-    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 259, 21 + level + 10), mercury);
-    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 357, 21 + level + 10), mercury);
-    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 260, 21 + 246), mark);
-    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 260, 21 + 249), mark);
+    EXPECT_EQ(backend.ClientPixel(*dlg, Client::X(259), Client::Y(level + 10)), mercury);
+    EXPECT_EQ(backend.ClientPixel(*dlg, Client::X(357), Client::Y(level + 10)), mercury);
+    EXPECT_EQ(backend.ClientPixel(*dlg, Client::X(260), Client::Y(246)), mark);
+    EXPECT_EQ(backend.ClientPixel(*dlg, Client::X(260), Client::Y(249)), mark);
 }
 } // namespace

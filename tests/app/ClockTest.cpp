@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "support/BenchPoints.h"
 #include "support/TervanFixture.h"
 
 namespace {
@@ -7,7 +8,7 @@ class ClockTest : public StartedFixture {
   protected:
     // A click inside the valve's circle: it starts turning, closed if it was
     // open and open if it was closed.
-    void ClickValve() { backend.Mouse(*dlg, WM_LBUTTONDOWN, 280, 160); }
+    void ClickValve() { backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kValveX, Client::kValveY); }
 };
 
 TEST_F(ClockTest, GasFollowsTheConstantVolumeLaw)

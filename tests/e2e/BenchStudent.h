@@ -17,27 +17,27 @@
 #include "app/TervanDlg.h"
 #include "model/ManometerGeometry.h"
 #include "platform/TextRenderer.h"
+#include "support/BenchPoints.h"
 #include "support/TextPixels.h"
 #include "view/DrawBitmap.h"
 
 namespace Bench {
-constexpr int kOrigin = 21; // the back buffer's (0, 0) in client pixels
 constexpr Pixel kMercury = 0xADADAD;
 constexpr Pixel kBench = 0xD7FFD7;
 constexpr Pixel kRulerBlue = 0x0080C0;
-// Columns one pixel left of each 7-px mercury line's axis (x 260 and 358):
-// plain mercury there, since the 2-px highlight covers only the axis column
-// and the one after it. The pen's round end reaches 3 rows above the
-// surface's row in these columns.
-constexpr int kLeftColumn = 259;
-constexpr int kRightColumn = 357;
+// Columns one pixel left of each 7-px mercury line's axis: plain mercury
+// there, since the 2-px highlight covers only the axis column and the one
+// after it. The pen's round end reaches 3 rows above the surface's row in
+// these columns.
+constexpr int kLeftColumn = kLeftMercuryX - 1;
+constexpr int kRightColumn = kRightMercuryX - 1;
 constexpr int kCapRows = 3;
-constexpr int kBranchX = 371; // client x of the right branch's grab strip
+constexpr int kBranchX = Client::kStripX; // client x of the right branch's grab strip
 
 // The pixel of the back buffer's (x, y) as the window shows it.
 inline Pixel Shown(DialogWindow& window, int x, int y)
 {
-    return window.Client().Pixels().At(kOrigin + x, kOrigin + y) & 0xFFFFFFu;
+    return window.Client().Pixels().At(Client::X(x), Client::Y(y)) & 0xFFFFFFu;
 }
 
 // Back-buffer row of the first mercury pixel at or below `fromRow` in

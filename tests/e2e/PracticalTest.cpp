@@ -83,7 +83,7 @@ TEST_F(PracticalTest, PracticalOfACarefulStudentReadOffTheWindow)
         ASSERT_EQ(dlg.m_nCount, 1);
         EXPECT_EQ(dlg.m_strInitialLevel, (initial + " cm").c_str());
 
-        ClickClient(window, 280, 160); // the valve shuts the air in
+        ClickClient(window, Client::kValveX, Client::kValveY); // the valve shuts the air in
         ASSERT_TRUE(WaitUntil(
             [&] { return dlg.m_nValveFrame == IDB_VALVE_CLOSED && !dlg.m_bValveMoving; }));
         Click(window, IDC_SUBMERGIR_BOTELLA);

@@ -8,6 +8,7 @@
 #include "model/GraphData.h"
 #include "model/LinearFit.h"
 #include "model/ManometerGeometry.h"
+#include "support/BenchPoints.h"
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
 
@@ -21,7 +22,8 @@ class PracticalTest : public TervanFixture {
     {
         const int R = ComputeManometer(dlg->m_nTubeY, dlg->m_dPressureDiff).R;
         char text[32];
-        std::snprintf(text, sizeof text, "%.1f", dlg->m_nRulerTop - R / 24.0);
+        std::snprintf(text, sizeof text, "%.1f",
+                      dlg->m_nRulerTop - R / double(Bench::kRulerPxPerCm));
         std::string level = text;
         level[level.find('.')] = ',';
         return level;
@@ -51,9 +53,9 @@ class PracticalTest : public TervanFixture {
             const int L = ComputeManometer(dlg->m_nTubeY, dlg->m_dPressureDiff).L;
             if (L == left)
                 return;
-            backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 200);
-            backend.Mouse(*dlg, WM_MOUSEMOVE, 371, 200 + 2 * (left - L));
-            backend.Mouse(*dlg, WM_LBUTTONUP, 371, 200 + 2 * (left - L));
+            backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 200);
+            backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, 200 + 2 * (left - L));
+            backend.Mouse(*dlg, WM_LBUTTONUP, Client::kStripX, 200 + 2 * (left - L));
         }
     }
 };
@@ -74,7 +76,7 @@ TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
     backend.Click(*dlg, IDC_TANCA_BOTELLA);
     const int left = ComputeManometer(dlg->m_nTubeY, 0.0).L;
     Note(IDC_ANOTA_NIVELL_INICIAL);
-    backend.Mouse(*dlg, WM_LBUTTONDOWN, 280, 160); // close the valve
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kValveX, Client::kValveY); // close the valve
     backend.Advance(200);
     backend.Click(*dlg, IDC_SUBMERGIR_BOTELLA);
     Keep(nullptr, kSubmergedPrint);
@@ -116,8 +118,8 @@ TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
     Keep("practical-graph.png", kGraphPagePrint);
 
     // A grab on the branch puts the notebook away: the side gauge shows.
-    backend.Mouse(*dlg, WM_LBUTTONDOWN, 371, 200);
-    backend.Mouse(*dlg, WM_LBUTTONUP, 371, 200);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 200);
+    backend.Mouse(*dlg, WM_LBUTTONUP, Client::kStripX, 200);
     dlg->DrawBench();
     dlg->DrawThermometer();
     dlg->DrawWaterBath();

@@ -11,6 +11,7 @@
 #include "app/TervanDlg.h"
 #include "platform/Faults.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "support/BenchPoints.h"
 #include "support/ProcedureButtons.h"
 
 struct UserEvent {
@@ -173,17 +174,22 @@ class UserEventGenerator {
 
     static UserEvent MouseInput(UserEvent::Kind kind, Point p) { return {kind, p.x, p.y}; }
 
-    // Around the valve's centre (280, 160), a little past its 22-px circle.
+    // Around the valve's centre, a little past its 22-px circle.
     Point OnValve()
     {
         const double angle = std::uniform_real_distribution<double>(0, 6.283185307179586)(m_rng);
         const double radius = std::uniform_real_distribution<double>(0, 25)(m_rng);
-        return {280 + static_cast<int>(radius * std::cos(angle)),
-                160 + static_cast<int>(radius * std::sin(angle))};
+        return {Client::kValveX + static_cast<int>(radius * std::cos(angle)),
+                Client::kValveY + static_cast<int>(radius * std::sin(angle))};
     }
 
-    // The right branch's strip |x - 371| < 10, with its two edges outside.
-    Point OnStrip() { return {Uniform(361, 381), Uniform(-50, 500)}; }
+    // The right branch's grab strip, with the column just outside each edge.
+    Point OnStrip()
+    {
+        return {Uniform(Client::kStripX - Bench::kGrabStripReach,
+                        Client::kStripX + Bench::kGrabStripReach),
+                Uniform(-50, 500)};
+    }
 
     Point Anywhere()
     {

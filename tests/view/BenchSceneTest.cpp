@@ -1,3 +1,4 @@
+#include "support/BenchPoints.h"
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
 
@@ -27,7 +28,7 @@ TEST_F(BenchSceneTest, PicturesLandAtTheirPlaces)
     EXPECT_EQ(backend.ClientUpdates(*dlg) - copies, 8); // each routine copies once
     EXPECT_TRUE(backend.MessageBoxes().empty());
     // What the window shows is the back buffer at (21, 21).
-    EXPECT_EQ(backend.ClientPixel(*dlg, 21 + 100, 21 + 250), PixelAt(*back, 100, 250));
+    EXPECT_EQ(backend.ClientPixel(*dlg, 121, 271), PixelAt(*back, 100, 250));
 }
 
 TEST_F(BenchSceneTest, RulerTicks)
@@ -59,7 +60,9 @@ TEST_F(BenchSceneTest, ThermometerShowsTheWaterTemperature)
     dlg->DrawThermometer();
     EXPECT_EQ(DiffFromResource(*back, 10, 10, IDB_THERMOMETER, 0, 0, 199, 33),
               0); // above the digits
-    EXPECT_EQ(DiffFromResource(*back, 25 + 37, 43, IDB_DIGIT_0 + 2, 0, 0, 37, 40), 0); // the 2
+    EXPECT_EQ(DiffFromResource(*back, Bench::kDigitsX + 37, Bench::kDigitsY, IDB_DIGIT_0 + 2, 0, 0,
+                               37, 40),
+              0); // the 2
     const COLORREF brown = RGB(128, 64, 64);
     EXPECT_EQ(PixelAt(*back, 0, 60), brown); // the bar's stub left of the case
     EXPECT_EQ(PixelAt(*back, 9, 93), brown);
@@ -67,7 +70,7 @@ TEST_F(BenchSceneTest, ThermometerShowsTheWaterTemperature)
     EXPECT_NE(PixelAt(*back, 9, 59), brown);
     dlg->m_dWaterTemp = 12345.0;
     dlg->DrawThermometer();
-    EXPECT_EQ(DiffFromResource(*back, 25, 43, IDB_DIGIT_E), 0); // ERR
+    EXPECT_EQ(DiffFromResource(*back, Bench::kDigitsX, Bench::kDigitsY, IDB_DIGIT_E), 0); // ERR
 }
 
 TEST_F(BenchSceneTest, WaterBathLinesAndWalls)

@@ -2,6 +2,7 @@
 
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
+#include "view/BenchLayout.h"
 
 namespace {
 class DigitDisplayTest : public StartedFixture {
@@ -17,13 +18,14 @@ class DigitDisplayTest : public StartedFixture {
     std::vector<int> Cells()
     {
         std::vector<int> ids;
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < Bench::kDigitCells; ++k) {
             int found = 0;
             for (int id = IDB_DIGIT_0; id <= IDB_DIGIT_R; ++id) {
                 if (id == IDB_DIGIT_POINT)
                     continue;
                 // The point's corner of each cell is compared apart.
-                if (DiffFromResource(*back, 25 + 37 * k, 43, id, 0, 0, 32, 50) == 0) {
+                if (DiffFromResource(*back, Bench::kDigitsX + 37 * k, Bench::kDigitsY, id, 0, 0,
+                                     Bench::kDigitPointDX, 50) == 0) {
                     found = id;
                     break;
                 }
@@ -34,8 +36,9 @@ class DigitDisplayTest : public StartedFixture {
     }
     int PointAfter()
     {
-        for (int k = 0; k < 4; ++k)
-            if (DiffFromResource(*back, 25 + 37 * k + 32, 43 + 44, IDB_DIGIT_POINT) == 0)
+        for (int k = 0; k < Bench::kDigitCells; ++k)
+            if (DiffFromResource(*back, Bench::kDigitsX + 37 * k + Bench::kDigitPointDX,
+                                 Bench::kDigitsY + Bench::kDigitPointDY, IDB_DIGIT_POINT) == 0)
                 return k;
         return -1;
     }

@@ -3,6 +3,7 @@
 #include "model/ManometerGeometry.h"
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
+#include "view/BenchLayout.h"
 
 namespace {
 constexpr COLORREF kBench = RGB(215, 255, 215);
@@ -68,7 +69,7 @@ TEST_F(ManometerTest, ColumnsAndHoseAreTheirPensWideAndColoured)
         const COLORREF expected = dx < -3 || dx > 3    ? COLORREF(CLR_INVALID)
                                   : dx == 0 || dx == 1 ? highlight
                                                        : kMercury;
-        for (int axis : {260, 358}) {
+        for (int axis : {Bench::kLeftMercuryX, Bench::kRightMercuryX}) {
             const COLORREF seen = PixelAt(*back, axis + dx, 300);
             if (expected == CLR_INVALID)
                 EXPECT_TRUE(seen != kMercury && seen != highlight) << axis + dx;
@@ -162,17 +163,20 @@ TEST_F(ManometerTest, NothingRightOfTheStripUnlessTheGaugeShows)
             ASSERT_EQ(PixelAt(*back, x, y), RGB(9, 9, 9)) << x << "," << y;
     dlg->m_strPage.Empty();
     dlg->DrawSideGauge();
-    EXPECT_EQ(DiffFromResource(*back, 420, 50, IDB_GAUGE, 0, 0, 80, 166), 0);
+    EXPECT_EQ(DiffFromResource(*back, Bench::kGauge.x, Bench::kGauge.y, IDB_GAUGE, 0, 0, 80, 166),
+              0);
     const ManometerGeometry g = ComputeManometer(320, 0.0);
-    EXPECT_EQ(DiffFromResource(*back, 550, g.Yg, IDB_GAUGE_TUBE, 0, 0, 13, 4),
+    EXPECT_EQ(DiffFromResource(*back, Bench::kGaugeTubeX, g.Yg, IDB_GAUGE_TUBE, 0, 0, 13, 4),
               0);                                                // the small mouth
     EXPECT_EQ(PixelAt(*back, 555, g.M + 2), RGB(173, 173, 173)); // gauge mercury
     EXPECT_EQ(PixelAt(*back, 595, 10), kBench);
     // Both 9-px gauge hoses: the left one on x 509, the right on 557.
     for (int dx = -5; dx <= 5; ++dx) {
         const bool inHose = dx >= -4 && dx <= 4;
-        EXPECT_EQ(PixelAt(*back, 509 + dx, 250) == RGB(255, 189, 157), inHose) << dx;
-        EXPECT_EQ(PixelAt(*back, 557 + dx, 320) == RGB(255, 189, 157), inHose) << dx;
+        EXPECT_EQ(PixelAt(*back, Bench::kGaugeLeftHoseX + dx, 250) == RGB(255, 189, 157), inHose)
+            << dx;
+        EXPECT_EQ(PixelAt(*back, Bench::kGaugeRightHoseX + dx, 320) == RGB(255, 189, 157), inHose)
+            << dx;
     }
     WritePng(*back, ArtefactPath("side-gauge.png"));
 }
