@@ -9,8 +9,8 @@
 #include "view/WaterBathShapes.h"
 
 namespace {
-// A colour that fades from `from` towards `to` over 60 frames; each component
-// truncated toward zero.
+// Frame i of a colour that starts as (r0, g0, b0) and falls by (dr, dg, db)
+// over 60 frames; each component truncated toward zero.
 COLORREF Fade(int i, int r0, int g0, int b0, double dr, double dg, double db)
 {
     return RGB(TruncToInt(r0 - i * dr / 60), TruncToInt(g0 - i * dg / 60),
