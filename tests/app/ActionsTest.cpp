@@ -1,4 +1,5 @@
 #include "support/BenchPoints.h"
+#include "support/Pixels.h"
 #include "support/ProcedureButtons.h"
 #include "support/TervanFixture.h"
 
@@ -242,6 +243,56 @@ TEST_F(ActionsTest, DraggingTheRightBranch)
     backend.Mouse(*dlg, WM_MOUSEMOVE, 362, -5000);
     EXPECT_EQ(dlg->m_nTubeY, -300);
     backend.Mouse(*dlg, WM_LBUTTONUP, 362, 0);
+}
+
+// A drag that lands exactly on a bound is a move: the branch goes there, the
+// grab point follows and the manometer is redrawn with the branch there. One
+// row further nothing moves.
+TEST_F(ActionsTest, ADragExactlyOntoEachBoundStillMovesTheBranchAndTheGrabPoint)
+{
+    const COLORREF hose = RGB(255, 189, 157);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 100);
+    const int onto = 100 + 320 - dlg->m_nTubeY;
+    int copies = backend.ClientUpdates(*dlg);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, onto);
+    EXPECT_EQ(dlg->m_nTubeY, 320);
+    EXPECT_EQ(dlg->m_nDragY, onto);
+    EXPECT_EQ(backend.ClientUpdates(*dlg), copies + 1);
+    EXPECT_EQ(DiffFromResource(*back, 341, 315, IDB_FUNNEL), 0); // the mouth, 5 rows up
+    copies = backend.ClientUpdates(*dlg);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, onto + 1);
+    EXPECT_EQ(dlg->m_nTubeY, 320);
+    EXPECT_EQ(dlg->m_nDragY, onto);
+    EXPECT_EQ(backend.ClientUpdates(*dlg), copies);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, onto - 1); // back from the grab point
+    EXPECT_EQ(dlg->m_nTubeY, 319);
+    backend.Mouse(*dlg, WM_LBUTTONUP, Client::kStripX, onto - 1);
+
+    // Upwards the level mercury reaches the valve long before the bound: the
+    // warning ends that drag, and with its latch set the next one goes on.
+    std::string warning;
+    AnswerWarning(&warning);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 300);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, 300 - (dlg->m_nTubeY + 106));
+    ASSERT_NE(warning.find("per avall"), std::string::npos);
+    backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 300);
+    const int up = 300 - (dlg->m_nTubeY + 300);
+    copies = backend.ClientUpdates(*dlg);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, up);
+    EXPECT_EQ(dlg->m_nTubeY, -300);
+    EXPECT_EQ(dlg->m_nDragY, up);
+    EXPECT_EQ(backend.ClientUpdates(*dlg), copies + 1);
+    // The 23-px hose now hangs from the branch's foot at row 131.
+    EXPECT_EQ(PixelAt(*back, 350, 125), hose);
+    EXPECT_NE(PixelAt(*back, 350, 115), hose);
+    copies = backend.ClientUpdates(*dlg);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, up - 1);
+    EXPECT_EQ(dlg->m_nTubeY, -300);
+    EXPECT_EQ(dlg->m_nDragY, up);
+    EXPECT_EQ(backend.ClientUpdates(*dlg), copies);
+    backend.Mouse(*dlg, WM_MOUSEMOVE, Client::kStripX, up + 1);
+    EXPECT_EQ(dlg->m_nTubeY, -299);
+    backend.Mouse(*dlg, WM_LBUTTONUP, Client::kStripX, up + 1);
 }
 
 TEST_F(ActionsTest, GrabbingAfterSubmergingPutsTheNotebookAway)
