@@ -163,6 +163,47 @@ TEST_F(NotebookTest, GraphPlotsTheRowsAndTheirFittedLine)
     EXPECT_EQ(Ink(442, 140, 140, 160, RGB(0, 0, 100)), 0);
 }
 
+// Pressures 750..805 mmHg and temperatures 20..35 degrees, widened by a
+// tenth: the chart spans 747.25..807.75 across and 19.25..35.75 up, 135 px
+// each way. Each label is the world value of its grid line's pixel: the
+// pressure lines stand at x 475, 509 and 543 ((x - 442) / 2.2314 + 747.25);
+// the temperature lines one row below rows 268, 241, 215 and 187
+// ((y - 295) / -8.1818 + 19.25 at 269, 242, 216 and 188), each label's
+// baseline 3 rows lower still.
+TEST_F(NotebookTest, ChartLabelsReadPressuresAcrossAndTemperaturesUp)
+{
+    Rows(6);
+    Show("-3-");
+    const Surface page = PageBackground();
+    // Pressures centred under their lines, from row 297, just below the frame.
+    const struct {
+        int x;
+        const char* text;
+    } across[] = {{475, "762.0"}, {509, "777.3"}, {543, "792.5"}};
+    for (const auto& label : across) {
+        EXPECT_EQ(TextMismatch(*back, page, kChartLabels, label.x, 297, label.text, 600,
+                               TA_CENTER | TA_TOP),
+                  0)
+            << label.text;
+    }
+    // Temperatures ending at column 440, left of the frame (cut there).
+    const struct {
+        int baseline;
+        const char* text;
+    } up[] = {{272, "22.4"}, {245, "25.7"}, {219, "28.9"}, {191, "32.3"}};
+    for (const auto& label : up) {
+        EXPECT_EQ(TextMismatch(*back, page, kChartLabels, 440, label.baseline, label.text, 442,
+                               TA_RIGHT | TA_BASELINE),
+                  0)
+            << label.text;
+    }
+    // A label one digit off, or the pressure in the temperature's place, is seen.
+    EXPECT_GT(TextMismatch(*back, page, kChartLabels, 509, 297, "777.2", 600, TA_CENTER | TA_TOP),
+              0);
+    EXPECT_GT(
+        TextMismatch(*back, page, kChartLabels, 440, 272, "747.2", 442, TA_RIGHT | TA_BASELINE), 0);
+}
+
 TEST_F(NotebookTest, GraphWritesTheFittedEquation)
 {
     // Temperatures 20, 23, .. 35 against pressures 11 mmHg apart from the

@@ -22,6 +22,8 @@ constexpr TextLook kRulerNumbers{10, 5, false, "Comic Sans Serif", RGB(0, 0, 0)}
 constexpr TextLook kNotebookLabel{10, 5, true, "Comic Sans Serif", RGB(51, 0, 153)};
 constexpr TextLook kNotebookTable{17, 8, true, "Comic Sans MS", RGB(51, 0, 153)};
 constexpr TextLook kNotebookGraph{11, 6, true, "Comic Sans Serif", RGB(51, 0, 153)};
+// The chart's labels, in the notebook's ink.
+constexpr TextLook kChartLabels{12, 6, false, "Times New Roman", RGB(51, 0, 153)};
 
 // Makes `dc` write in `look`: its font (kept in `font`), its colour, and
 // a transparent background.
@@ -36,9 +38,9 @@ inline void UseLook(CDC& dc, CFont& font, const TextLook& look)
 }
 
 // A copy of `background` (600 x 400, back-buffer pixels) with `text` drawn
-// at (x, y) in `look`.
+// at (x, y) in `look`, placed by `align` as TextOut places it.
 inline Surface TextOver(const Surface& background, const TextLook& look, int x, int y,
-                        const CString& text)
+                        const CString& text, UINT align = TA_LEFT | TA_TOP)
 {
     CDC dc;
     CBitmap bitmap;
@@ -48,6 +50,7 @@ inline Surface TextOver(const Surface& background, const TextLook& look, int x, 
     dc.SelectObject(&bitmap);
     CFont font;
     UseLook(dc, font, look);
+    dc.SetTextAlign(align);
     dc.TextOut(x, y, text);
     return *bitmap.GetSurface();
 }
@@ -57,9 +60,10 @@ inline Surface TextOver(const Surface& background, const TextLook& look, int x, 
 // glyphs lean past their advance, so the box takes a margin. -1 when the
 // font cannot be had.
 inline int TextMismatch(const Surface& shown, const Surface& background, const TextLook& look,
-                        int x, int y, const CString& text, int right = 600)
+                        int x, int y, const CString& text, int right = 600,
+                        UINT align = TA_LEFT | TA_TOP)
 {
-    const Surface expected = TextOver(background, look, x, y, text);
+    const Surface expected = TextOver(background, look, x, y, text, align);
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CFont font;
@@ -68,9 +72,17 @@ inline int TextMismatch(const Surface& shown, const Surface& background, const T
     if (!TextRenderer::GetFontMetrics(dc.GetFontRequest(), &metrics))
         return -1;
     const int width = TextRenderer::MeasureText(dc.GetFontRequest(), text.str());
-    const int left = std::max(x - 2, 0), stop = std::min(x + width + 4, right);
+    // The cell box's corner, from the reference point as the alignment puts it.
+    int boxX = x, boxY = y;
+    if ((align & TA_CENTER) == TA_CENTER)
+        boxX -= width / 2;
+    else if ((align & TA_CENTER) == TA_RIGHT)
+        boxX -= width;
+    if ((align & TA_BASELINE) == TA_BASELINE)
+        boxY -= metrics.ascent;
+    const int left = std::max(boxX - 2, 0), stop = std::min(boxX + width + 4, right);
     int mismatches = 0;
-    for (int row = y; row < std::min(y + metrics.Height(), 400); ++row)
+    for (int row = std::max(boxY, 0); row < std::min(boxY + metrics.Height(), 400); ++row)
         for (int column = left; column < stop; ++column)
             if ((expected.At(column, row) & 0xFFFFFFu) != (shown.At(column, row) & 0xFFFFFFu))
                 ++mismatches;
