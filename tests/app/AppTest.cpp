@@ -1,6 +1,5 @@
 // The application object and the auxiliary dialogs on the headless backend:
 // the start-up sequence and the dialogs' data exchange.
-#include "app/AboutDlg.h"
 #include "app/LevelDlg.h"
 #include "app/TervanApp.h"
 #include "app/WarningDlg.h"
@@ -57,8 +56,4 @@ TEST_F(AppTest, DialogsExchangeTheirTextsOnlyOnOk)
         return IDOK;
     });
     EXPECT_EQ(warning.DoModal(), IDOK);
-
-    CAboutDlg about;
-    backend.ExpectModal([](CDialog&) { return IDCANCEL; });
-    EXPECT_EQ(about.DoModal(), IDCANCEL);
 }

@@ -37,22 +37,20 @@ class ShellTest : public TervanFixture {
 };
 } // namespace
 
-TEST_F(ShellTest, InitialisationAddsTheAboutItemTheIconsAndTimer2)
+// Chosen as the student chooses it, by its own command, the item the
+// window adds to its system menu, after a separator, opens the About box.
+TEST_F(ShellTest, TheSystemMenusAboutItemOpensTheAboutBox)
 {
     ScriptDraws({}, 16000);
     Start();
     const auto menu = backend.SystemMenu(*dlg);
     ASSERT_EQ(menu.size(), 2u);
     EXPECT_EQ(menu[0].flags, MF_SEPARATOR);
-    EXPECT_EQ(menu[1].flags, MF_STRING);
-    EXPECT_EQ(menu[1].id, 16u);
     EXPECT_EQ(menu[1].text, "Acerca de Tervan");
-    EXPECT_EQ(backend.Icon(*dlg, true), UINT(IDR_MAINFRAME));
-    EXPECT_EQ(backend.Icon(*dlg, false), UINT(IDR_MAINFRAME));
-    EXPECT_EQ(dlg->OnQueryDragIcon(), UINT(IDR_MAINFRAME));
-    EXPECT_TRUE(backend.IsTimerRunning(*dlg, CTervanDlg::kDriftTimer));
-    EXPECT_EQ(backend.ControlText(*dlg, IDC_GAS_TEMP_C), "");
-    EXPECT_EQ(backend.ControlText(*dlg, IDC_GAS_TEMP_K), "");
+    std::vector<UINT> opened;
+    ExpectDialog(opened);
+    backend.Send(*dlg, WM_SYSCOMMAND, menu[1].id);
+    EXPECT_EQ(opened, (std::vector<UINT>{IDD_ABOUTBOX}));
 }
 
 TEST_F(ShellTest, MenuCommand16AndInfOpenTheAboutBoxOtherCommandsGoOn)
@@ -117,6 +115,12 @@ TEST_F(ShellTest, MinimisedPaintDrawsOnlyTheCentredIcon)
     EXPECT_EQ(icons[0].y, 226);
     EXPECT_EQ(icons[0].icon, UINT(IDR_MAINFRAME));
     EXPECT_EQ(GetSystemMetrics(SM_CXICON), 32);
+
+    // The program's icon is also the one its title bar, its taskbar button
+    // and a drag of the minimised window show.
+    EXPECT_EQ(backend.Icon(*dlg, true), UINT(IDR_MAINFRAME));
+    EXPECT_EQ(backend.Icon(*dlg, false), UINT(IDR_MAINFRAME));
+    EXPECT_EQ(dlg->OnQueryDragIcon(), UINT(IDR_MAINFRAME));
 
     // Restored, the bench is painted again and no icon.
     backend.SetIconic(*dlg, false);
