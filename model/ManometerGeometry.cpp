@@ -30,12 +30,12 @@ constexpr int kGaugeBendRow = 276;
 // some differences, 340 mmHg among them).
 constexpr double kGaugePxPerMmHg = kPxPerMmHg * kGaugeScale;
 static_assert(kGaugePxPerMmHg == 0.44999999999999996, "the product's own double, not 0.45");
-// The right surface keeps 20 rows below the right branch's mouth.
+// The right surface keeps at least 20 rows below the right branch's top.
 constexpr int kMouthMargin = 20;
 // The left surface keeps at or below row 168, just under the valve.
 constexpr int kHighestLeftSurface = 168;
-// The U-bend is a half circle of radius 24.5 px, in eight steps of 24.75
-// degrees from the gauge's left hose.
+// The U-bend is a half circle of radius 24.5 px from the gauge's left hose,
+// through eight points 24.75 degrees apart.
 constexpr double kBendRadius = 24.5;
 constexpr double kBendStep = 0.43196898986862503;
 } // namespace
