@@ -7,9 +7,9 @@
 #include <string>
 
 #include "platform/DialogTemplate.h"
+#include "platform/EditText.h"
 #include "platform/Gdi.h"
-#include "platform/web/EditText.h"
-#include "platform/web/Painter.h"
+#include "platform/Painter.h"
 
 struct WebControl {
     int id = IDC_STATIC;

@@ -1,29 +1,16 @@
-// Drawing the windows' frames and controls onto a surface, every operation
+// Drawing windows' frames and controls onto a surface, every operation
 // clipped to one rectangle: a window repaints only the part that changed.
-// Text goes through the framework's own FreeType renderer, as the back
-// buffer's does.
+// Text goes through the framework's own FreeType renderer, as a memory
+// DC's does.
 #pragma once
 
 #include <string>
 
+#include "platform/Box.h"
 #include "platform/Gdi.h"
 #include "platform/Surface.h"
 #include "platform/TextRenderer.h"
 #include "platform/Types.h"
-
-// A rectangle as x, y, width, height; empty when either size is not positive.
-struct Box {
-    int x = 0, y = 0, w = 0, h = 0;
-    bool Empty() const { return w <= 0 || h <= 0; }
-    int Right() const { return x + w; }
-    int Bottom() const { return y + h; }
-    bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
-    Box Intersect(const Box& o) const;
-    Box Union(const Box& o) const;
-    Box Offset(int dx, int dy) const { return {x + dx, y + dy, w, h}; }
-    Box Inset(int d) const { return {x + d, y + d, w - 2 * d, h - 2 * d}; }
-    bool operator==(const Box& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
-};
 
 class Painter {
   public:

@@ -1,6 +1,6 @@
-#include "platform/web/EditText.h"
+#include "platform/EditText.h"
 
-#include "platform/web/Painter.h"
+#include "platform/Painter.h"
 
 namespace {
 bool IsContinuation(unsigned char c)

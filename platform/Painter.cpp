@@ -1,23 +1,6 @@
-#include "platform/web/Painter.h"
+#include "platform/Painter.h"
 
 #include <algorithm>
-
-Box Box::Intersect(const Box& o) const
-{
-    const int l = std::max(x, o.x), t = std::max(y, o.y);
-    const int r = std::min(Right(), o.Right()), b = std::min(Bottom(), o.Bottom());
-    return r > l && b > t ? Box{l, t, r - l, b - t} : Box{};
-}
-
-Box Box::Union(const Box& o) const
-{
-    if (Empty())
-        return o;
-    if (o.Empty())
-        return *this;
-    const int l = std::min(x, o.x), t = std::min(y, o.y);
-    return {l, t, std::max(Right(), o.Right()) - l, std::max(Bottom(), o.Bottom()) - t};
-}
 
 Painter::Painter(Surface& surface, Box clip, int dx, int dy)
     : m_surface(surface), m_clip(clip.Intersect({0, 0, surface.width, surface.height})), m_dx(dx),
