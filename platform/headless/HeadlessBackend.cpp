@@ -129,11 +129,7 @@ HeadlessBackend::Window& HeadlessBackend::Create(CDialog& dlg)
 {
     auto window = std::make_unique<Window>();
     window->tpl = FindDialogTemplate(dlg.GetTemplateId());
-    int width = 800;
-    int height = 500;
     if (const DialogTemplate* t = window->tpl) {
-        width = DluToPixelsX(*t, t->cx);
-        height = DluToPixelsY(*t, t->cy);
         for (const ControlTemplate& c : t->controls) {
             if (c.id == IDC_STATIC)
                 continue;
@@ -144,7 +140,8 @@ HeadlessBackend::Window& HeadlessBackend::Create(CDialog& dlg)
             control.visible = !(c.style & CS_HIDDEN);
         }
     }
-    window->client.Reset(width, height);
+    const ::Box client = ClientBox(window->tpl);
+    window->client.Reset(client.w, client.h);
     Window& result = *window;
     m_windows[&dlg] = std::move(window);
     dlg.SetCreated(true);

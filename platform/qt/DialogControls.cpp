@@ -14,9 +14,8 @@
 namespace {
 QRect PixelRect(const DialogTemplate& t, const ControlTemplate& c)
 {
-    const int left = DluToPixelsX(t, c.x);
-    const int top = DluToPixelsY(t, c.y);
-    return QRect(left, top, DluToPixelsX(t, c.x + c.cx) - left, DluToPixelsY(t, c.y + c.cy) - top);
+    const Box b = ControlRect(t, c);
+    return QRect(b.x, b.y, b.w, b.h);
 }
 
 QImage PictureOf(const ControlTemplate& c)
@@ -112,12 +111,13 @@ void DialogWindow::SetControlText(int id, const QString& text)
 
 void DialogWindow::FocusFirstTabStop()
 {
-    for (const Item& item : m_items) {
-        if ((item.tpl->style & CS_TABSTOP) && !item.widget->isHidden() &&
-            item.widget->isEnabled()) {
-            item.widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    setFocus(Qt::OtherFocusReason);
+    std::vector<FocusFacts> facts;
+    for (const Item& item : m_items)
+        facts.push_back(
+            {item.tpl->cls, item.tpl->style, !item.widget->isHidden(), item.widget->isEnabled()});
+    const int first = FirstTabStop(facts);
+    if (first >= 0)
+        m_items[static_cast<std::size_t>(first)].widget->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }

@@ -38,21 +38,17 @@ DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplat
     : QWidget(owner, FlagsFor(tpl, owner != nullptr)), m_backend(backend), m_dlg(dlg),
       m_pTemplate(tpl)
 {
-    QSize client(800, 500);
+    const Box clientBox = ClientBox(tpl);
+    const QSize client(clientBox.w, clientBox.h);
     if (tpl) {
-        client = QSize(DluToPixelsX(*tpl, tpl->cx), DluToPixelsY(*tpl, tpl->cy));
         setFont(QtLook::TemplateFont(*tpl));
         setWindowTitle(QString::fromUtf8(tpl->caption));
-        if (!(tpl->style & DS_CAPTION)) {
-            // Without a caption the window system draws no frame: we do.
-            if (tpl->style & DS_MODALFRAME)
-                m_nFrame = 3;
-            else if (tpl->style & DS_THINBORDER) {
-                m_nFrame = 1;
-                m_bThinBorder = true;
-            }
-        }
     }
+    // The window system draws a captioned window's frame; without a
+    // caption, the frame the template asks for is ours to draw.
+    const WindowFrame frame = FrameOf(tpl, false);
+    m_nFrame = frame.border;
+    m_bThinBorder = frame.thin;
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);

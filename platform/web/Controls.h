@@ -25,10 +25,6 @@ struct WebControl {
     bool IsButton() const { return cls == ControlClass::Button && !(style & CS_GROUPBOX); }
     bool IsEdit() const { return cls == ControlClass::Edit; }
     bool TakesPointer() const { return visible && (IsButton() || IsEdit()); }
-    bool TakesFocus() const
-    {
-        return visible && enabled && (style & CS_TABSTOP) && (IsButton() || IsEdit());
-    }
     bool IsTypedInto() const { return IsEdit() && !(style & CS_READONLY); }
     const std::string& Text() const { return edit.text; }
 };

@@ -30,10 +30,7 @@ class WebWindow {
 
     // --- Place on the page ------------------------------------------------
     Box Outer() const { return {m_x, m_y, m_width, m_height}; }
-    Box ClientOnScreen() const
-    {
-        return {m_x + m_clientX, m_y + m_clientY, m_client.width, m_client.height};
-    }
+    Box ClientOnScreen() const { return m_clientBox.Offset(m_x, m_y); }
     void MoveTo(int x, int y);
     // The outer size a window of this template has.
     static Box OuterSize(const DialogTemplate* tpl, bool fillsPage);
@@ -85,16 +82,18 @@ class WebWindow {
 
   private:
     void Invalidate(Box outer) { m_dirty = m_dirty.Union(outer); }
+    // Sizes the window round a client area of `client`'s size.
+    void Place(const Box& client);
     void BuildControls();
     std::vector<int> PaintOrder() const;
+    std::vector<FocusFacts> FocusFactsNow() const;
 
     CWnd& m_wnd;
     const DialogTemplate* m_tpl;
     FontRequest m_font;
     int m_x = 0, m_y = 0;
-    int m_clientX = 0, m_clientY = 0; // the client's origin in the window
-    int m_frame = 0;                  // width of the frame round the client
-    bool m_thinBorder = false;
+    WindowFrame m_frame;
+    Box m_clientBox;       // where the client area stands in the window
     std::string m_caption; // a caption bar's text; none when empty
     Surface m_client;
     Surface m_clientShown;         // the client as last drawn on the page
