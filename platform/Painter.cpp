@@ -45,32 +45,6 @@ void Painter::Frame(Box b, Pixel color)
     VLine(b.Right() - 1, b.y, b.Bottom() - 1, color);
 }
 
-void Painter::Edge(Box b, Pixel topLeft, Pixel bottomRight)
-{
-    if (b.Empty())
-        return;
-    const int x1 = b.Right() - 1, y1 = b.Bottom() - 1;
-    HLine(b.x, x1 - 1, b.y, topLeft);
-    VLine(b.x, b.y, y1 - 1, topLeft);
-    HLine(b.x, x1, y1, bottomRight);
-    VLine(x1, b.y, y1, bottomRight);
-}
-
-void Painter::FocusFrame(Box b, Pixel color)
-{
-    if (b.Empty())
-        return;
-    const int x1 = b.Right() - 1, y1 = b.Bottom() - 1;
-    for (int x = b.x; x <= x1; x += 2) {
-        Fill({x, b.y, 1, 1}, color);
-        Fill({x, y1, 1, 1}, color);
-    }
-    for (int y = b.y; y <= y1; y += 2) {
-        Fill({b.x, y, 1, 1}, color);
-        Fill({x1, y, 1, 1}, color);
-    }
-}
-
 void Painter::Picture(int x, int y, const Surface& picture)
 {
     const Box r = Box{x + m_dx, y + m_dy, picture.width, picture.height}.Intersect(m_clip);

@@ -28,11 +28,6 @@ class Painter {
     void Frame(Box b, Pixel color);
     void HLine(int x0, int x1, int y, Pixel color); // x0..x1 inclusive
     void VLine(int x, int y0, int y1, Pixel color); // y0..y1 inclusive
-    // The classic 3-D edge: top and left in `topLeft`, bottom and right in
-    // `bottomRight`.
-    void Edge(Box b, Pixel topLeft, Pixel bottomRight);
-    // Dotted outline of a focused control: every other pixel.
-    void FocusFrame(Box b, Pixel color);
     void Picture(int x, int y, const Surface& picture);
     // One line of text with its cell's top-left (or as `align` says) at (x, y).
     void Text(const FontRequest& font, int x, int y, const std::string& text, Pixel color,

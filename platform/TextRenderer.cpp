@@ -351,6 +351,21 @@ int MeasureText(const FontRequest& font, std::string_view text)
     return static_cast<int>(std::min<std::int64_t>(width, INT32_MAX));
 }
 
+int InkAbove(const FontRequest& font, std::string_view text)
+{
+    Renderer& renderer = TheRenderer();
+    SizedFont* sized = renderer.Font(font);
+    if (!sized)
+        return 0;
+    int top = 0;
+    for (char32_t c : DecodeUtf8(text)) {
+        const Glyph& glyph = renderer.GlyphOf(*sized, c);
+        if (glyph.rows > 0)
+            top = std::max(top, glyph.top);
+    }
+    return top;
+}
+
 bool DrawText(Surface& surface, const FontRequest& font, int x, int y, std::string_view text,
               const TextStyle& style)
 {

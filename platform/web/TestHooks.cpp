@@ -53,7 +53,7 @@ std::string TopState(WebBackend& backend)
     bool first = true;
     const auto& controls = top->Controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const WebControl& c = controls[i];
+        const DialogControl& c = controls[i];
         if (c.id == IDC_STATIC)
             continue;
         json += std::string(first ? "" : ",") + "{\"id\":" + std::to_string(c.id) +

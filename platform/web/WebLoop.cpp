@@ -6,9 +6,9 @@
 #include <ctime>
 
 #include "platform/ApplicationResources.h"
+#include "platform/ClassicLook.h"
 #include "platform/Dialog.h"
 #include "platform/WinApp.h"
-#include "platform/web/ClassicLook.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/PageInput.h"
 #include "platform/web/WebBackend.h"
@@ -213,12 +213,12 @@ int WebBackend::MessageBox(CWnd*, const CString& text, const CString& caption, U
     const int h = kBoxMargin + textH + kBoxMargin + kBoxButtonH + kBoxMargin;
     CDialog box(0);
     auto window = std::make_unique<WebWindow>(box, caption.str(), w, h);
-    WebControl label;
+    DialogControl label;
     label.rect = {kBoxMargin, kBoxMargin, w - 2 * kBoxMargin, textH};
     label.style = CS_NOPREFIX;
     label.edit.text = text.str();
     window->AddControl(label);
-    WebControl ok;
+    DialogControl ok;
     ok.id = IDOK;
     ok.cls = ControlClass::Button;
     ok.style = CS_DEFAULT | CS_TABSTOP;

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/ClassicLook.h"
 #include "platform/Gdi.h"
-#include "platform/web/ClassicLook.h"
 #include "platform/web/IconImage.h"
 
 using namespace ClassicLook;
@@ -55,74 +55,33 @@ void WebWindow::BuildControls()
 {
     if (!m_tpl)
         return;
-    for (const ControlTemplate& t : m_tpl->controls) {
-        WebControl c;
-        c.id = t.id;
-        c.cls = t.cls;
-        c.style = t.style;
-        c.rect = ControlRect(*m_tpl, t);
-        c.enabled = !(t.style & CS_DISABLED);
-        c.visible = !(t.style & CS_HIDDEN);
+    m_controls.Build(*m_tpl);
+    for (std::size_t i = 0; i < m_controls.Size(); ++i) {
+        DialogControl& c = m_controls[i];
+        const ControlTemplate& t = m_tpl->controls[i];
         if (t.style & CS_ICON) {
             LoadAppIcon(c.picture, kFace);
         } else if (t.style & CS_BITMAP) {
             CBitmap bitmap;
             if (bitmap.LoadBitmap(static_cast<UINT>(std::atoi(t.caption))))
                 c.picture = *bitmap.GetSurface();
-        } else {
-            c.edit.text = t.caption ? t.caption : "";
         }
-        if (t.style & (CS_BITMAP | CS_ICON)) {
+        if (c.IsPicture()) {
             // A picture control takes the size of its picture.
             c.rect.w = c.picture.width;
             c.rect.h = c.picture.height;
         }
-        m_controls.push_back(std::move(c));
     }
 }
 
-void WebWindow::AddControl(WebControl c)
+void WebWindow::AddControl(DialogControl c)
 {
-    m_controls.push_back(std::move(c));
-    ControlChanged(m_controls.back());
+    ControlChanged(m_controls.Add(std::move(c)));
 }
 
-WebControl* WebWindow::Control(int id)
-{
-    if (id == IDC_STATIC)
-        return nullptr;
-    for (WebControl& c : m_controls)
-        if (c.id == id)
-            return &c;
-    return nullptr;
-}
-
-void WebWindow::ControlChanged(const WebControl& c)
+void WebWindow::ControlChanged(const DialogControl& c)
 {
     Invalidate(c.rect.Offset(m_clientBox.x, m_clientBox.y));
-}
-
-std::vector<int> WebWindow::PaintOrder() const
-{
-    // Template order, but a transparent control is painted after its
-    // neighbours, so it shows on top of the pictures and panels it stands on.
-    std::vector<int> order;
-    for (int pass = 0; pass < 2; ++pass)
-        for (std::size_t i = 0; i < m_controls.size(); ++i)
-            if (((m_controls[i].style & CS_TRANSPARENT) != 0) == (pass == 1))
-                order.push_back(static_cast<int>(i));
-    return order;
-}
-
-int WebWindow::HitControl(int x, int y) const
-{
-    const std::vector<int> order = PaintOrder();
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const WebControl& c = m_controls[static_cast<std::size_t>(*it)];
-        if (c.TakesPointer() && c.rect.Contains(x, y))
-            return *it;
-    }
-    return -1;
 }
 
 // --- Focus ----------------------------------------------------------------------
@@ -131,38 +90,30 @@ void WebWindow::SetFocus(int index)
 {
     if (index == m_focus)
         return;
-    if (m_focus >= 0 && m_focus < static_cast<int>(m_controls.size()))
+    if (m_focus >= 0 && m_focus < static_cast<int>(m_controls.Size()))
         ControlChanged(m_controls[static_cast<std::size_t>(m_focus)]);
     m_focus = index;
     if (m_focus >= 0) {
-        WebControl& c = m_controls[static_cast<std::size_t>(m_focus)];
+        DialogControl& c = m_controls[static_cast<std::size_t>(m_focus)];
         ControlChanged(c);
     }
     // The default button's outline follows the focus between buttons.
-    for (const WebControl& c : m_controls)
+    for (const DialogControl& c : m_controls.All())
         if (c.IsButton() && (c.style & CS_DEFAULT))
             ControlChanged(c);
 }
 
-std::vector<FocusFacts> WebWindow::FocusFactsNow() const
-{
-    std::vector<FocusFacts> facts;
-    for (const WebControl& c : m_controls)
-        facts.push_back({c.cls, c.style, c.visible, c.enabled});
-    return facts;
-}
-
 void WebWindow::FocusFirstTabStop()
 {
-    SetFocus(FirstTabStop(FocusFactsNow()));
+    SetFocus(FirstTabStop(m_controls.Facts()));
 }
 
 void WebWindow::FocusNext(bool backwards)
 {
-    const int i = NextTabStop(FocusFactsNow(), m_focus, backwards);
+    const int i = NextTabStop(m_controls.Facts(), m_focus, backwards);
     if (i < 0)
         return;
-    WebControl& c = m_controls[static_cast<std::size_t>(i)];
+    DialogControl& c = m_controls[static_cast<std::size_t>(i)];
     // Tabbing into an edit selects its text.
     if (c.IsEdit() && i != m_focus)
         c.edit.SelectAll();
@@ -172,8 +123,8 @@ void WebWindow::FocusNext(bool backwards)
 int WebWindow::ReturnCommand() const
 {
     int defaultId = IDOK;
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        const WebControl& c = m_controls[i];
+    for (std::size_t i = 0; i < m_controls.Size(); ++i) {
+        const DialogControl& c = m_controls[i];
         const bool focused = static_cast<int>(i) == m_focus;
         if (c.IsButton() && focused)
             return c.id;
@@ -187,7 +138,7 @@ int WebWindow::ReturnCommand() const
 
 int WebWindow::TypedEdit() const
 {
-    for (std::size_t i = 0; i < m_controls.size(); ++i)
+    for (std::size_t i = 0; i < m_controls.Size(); ++i)
         if (m_controls[i].IsTypedInto() && m_controls[i].visible)
             return static_cast<int>(i);
     return -1;
@@ -220,35 +171,23 @@ void WebWindow::DrawInto(Surface& target, Box pageRegion, int originX, int origi
     // Where the window's (0, 0) falls on the target.
     const int dx = m_x - originX, dy = m_y - originY;
     Painter p(target, region.Offset(dx, dy), dx, dy);
-    const Box outer{0, 0, m_width, m_height};
-    if (m_frame.thin) {
-        p.Frame(outer, kDarkShadow);
-    } else if (m_frame.border > 0) {
-        // The raised double edge of a dialog frame, then the face.
-        p.Edge(outer, kLight, kDarkShadow);
-        p.Edge(outer.Inset(1), kHighlight, kShadow);
-        p.Frame(outer.Inset(2), kFace);
-    }
-    if (m_frame.caption > 0) {
-        const Box bar{m_frame.border, m_frame.border, m_client.width, m_frame.caption};
-        p.Fill(bar, kSelection);
-        p.Text(CaptionFont(), bar.x + 4, bar.y + (bar.h - LineHeight(CaptionFont())) / 2, m_caption,
-               kHighlight);
-    }
+    DrawWindowFrame(p, {0, 0, m_width, m_height}, m_frame);
+    if (m_frame.caption > 0)
+        DrawCaptionBar(p, {m_frame.border, m_frame.border, m_client.width, m_frame.caption},
+                       m_caption);
     const Box client = m_clientBox.Intersect(region);
     if (!client.Empty())
         target.CopyFrom(client.x + dx, client.y + dy, client.w, client.h, m_client,
                         client.x - m_clientBox.x, client.y - m_clientBox.y);
     Painter inside = p.Moved(m_clientBox.x, m_clientBox.y);
-    for (int i : PaintOrder()) {
-        const WebControl& c = m_controls[static_cast<std::size_t>(i)];
+    // The default button shows as such while no other button has the focus.
+    const bool focusOnButton =
+        m_focus >= 0 && m_controls[static_cast<std::size_t>(m_focus)].IsButton();
+    for (int i : m_controls.PaintOrder()) {
+        const DialogControl& c = m_controls[static_cast<std::size_t>(i)];
         if (!c.visible || c.rect.Offset(m_clientBox.x, m_clientBox.y).Intersect(region).Empty())
             continue;
         const bool focused = i == m_focus;
-        // The default button shows as such while no other button has the focus.
-        const bool focusOnButton =
-            m_focus >= 0 && m_controls[static_cast<std::size_t>(m_focus)].IsButton();
-        const bool isDefault = (c.style & CS_DEFAULT) && (!focusOnButton || focused);
-        DrawControl(inside, c, m_font, focused, isDefault);
+        DrawControl(inside, c, m_font, focused, ShowsAsDefault(c, focused, focusOnButton));
     }
 }

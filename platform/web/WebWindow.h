@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/ControlTable.h"
 #include "platform/DialogTemplate.h"
+#include "platform/Painter.h"
 #include "platform/Surface.h"
-#include "platform/web/Controls.h"
 
 class CWnd;
 
@@ -39,12 +40,12 @@ class WebWindow {
     Surface& Client() { return m_client; }
     // The client pixels changed: find what did and have it drawn again.
     void ClientChanged();
-    std::vector<WebControl>& Controls() { return m_controls; }
-    WebControl* Control(int id);
-    void AddControl(WebControl c);
-    void ControlChanged(const WebControl& c);
+    std::vector<DialogControl>& Controls() { return m_controls.All(); }
+    DialogControl* Control(int id) { return m_controls.Find(id); }
+    void AddControl(DialogControl c);
+    void ControlChanged(const DialogControl& c);
     // Index of the control that takes the pointer at client point (x, y), or -1.
-    int HitControl(int x, int y) const;
+    int HitControl(int x, int y) const { return m_controls.HitControl(x, y); }
 
     // --- Keyboard focus ---------------------------------------------------
     int Focus() const { return m_focus; }
@@ -85,8 +86,6 @@ class WebWindow {
     // Sizes the window round a client area of `client`'s size.
     void Place(const Box& client);
     void BuildControls();
-    std::vector<int> PaintOrder() const;
-    std::vector<FocusFacts> FocusFactsNow() const;
 
     CWnd& m_wnd;
     const DialogTemplate* m_tpl;
@@ -99,7 +98,7 @@ class WebWindow {
     Surface m_clientShown;         // the client as last drawn on the page
     int m_width = 0, m_height = 0; // the whole window, frame included
     Box m_dirty;
-    std::vector<WebControl> m_controls;
+    ControlTable m_controls;
     int m_focus = -1;
     std::vector<MenuItem> m_menu;
 };
