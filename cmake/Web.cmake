@@ -43,11 +43,7 @@ target_include_directories(tervan_page_data PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 
 # The application icon, which the About box shows.
 set(_icon_cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/AppIcon.cpp)
-add_custom_command(OUTPUT ${_icon_cpp}
-  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico -DOUT=${_icon_cpp}
-          -DNAME=AppIconFile -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/EmbedFile.cmake
-  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico ${CMAKE_CURRENT_SOURCE_DIR}/cmake/EmbedFile.cmake
-  VERBATIM)
+tervan_embed_file(${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico AppIconFile ${_icon_cpp})
 target_sources(tervan_page_data PRIVATE ${_icon_cpp})
 
 # The page. Asyncify lets the program's nested loops (a modal dialog, a

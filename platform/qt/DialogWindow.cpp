@@ -4,10 +4,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/ClassicLook.h"
 #include "platform/Dialog.h"
 #include "platform/qt/ClassicButton.h"
 #include "platform/qt/ClientArea.h"
@@ -46,15 +46,16 @@ DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplat
     }
     // The window system draws a captioned window's frame; without a
     // caption, the frame the template asks for is ours to draw.
-    const WindowFrame frame = FrameOf(tpl, false);
-    m_nFrame = frame.border;
-    m_bThinBorder = frame.thin;
+    m_font = ClassicLook::TemplateFont(tpl);
+    m_frame = FrameOf(tpl, false);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     m_pClient = new ClientArea(backend, dlg, client, this);
-    m_pClient->move(m_nFrame, m_nFrame);
-    setFixedSize(client.width() + 2 * m_nFrame, client.height() + 2 * m_nFrame);
+    const Box inner = ClientInOuter(clientBox, m_frame);
+    const Box outer = OuterBox(clientBox, m_frame);
+    m_pClient->move(inner.x, inner.y);
+    setFixedSize(outer.w, outer.h);
     BuildControls();
 }
 
@@ -173,19 +174,4 @@ void DialogWindow::ShowMenu(QPoint globalPos)
     }
     if (QAction* chosen = menu.exec(globalPos))
         m_backend.Input(m_dlg, MSG{WM_SYSCOMMAND, chosen->data().toUInt(), 0});
-}
-
-void DialogWindow::paintEvent(QPaintEvent*)
-{
-    if (m_nFrame == 0)
-        return;
-    QPainter p(this);
-    const QRect r = rect();
-    if (m_bThinBorder) {
-        p.setPen(QtLook::DarkShadow());
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        return;
-    }
-    // The raised double edge of a dialog frame; the face shows inside it.
-    QtLook::DrawEdge(p, r, QtLook::Edge::Window);
 }
