@@ -25,16 +25,8 @@ set_target_properties(tervan_freetype PROPERTIES
 # The same libraries as the desktop's: tervan_base, tervan_platform (less
 # fontconfig: the browser has none, and the faces come from the embedded
 # table instead), tervan_model and the program itself, tervan_app.
-set(TERVAN_BASE_SOURCES platform/CString.cpp platform/CTime.cpp platform/Random.cpp)
-add_library(tervan_base STATIC ${TERVAN_BASE_SOURCES})
-target_include_directories(tervan_base PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_options(tervan_base PRIVATE ${TERVAN_WARNINGS})
-
-file(GLOB TERVAN_PLATFORM_SOURCES CONFIGURE_DEPENDS platform/*.cpp)
-list(FILTER TERVAN_PLATFORM_SOURCES EXCLUDE REGEX "/platform/(CString|CTime|Random|FontMatch)\\.cpp$")
-add_library(tervan_platform STATIC ${TERVAN_PLATFORM_SOURCES} platform/web/EmbeddedFontMatch.cpp)
-target_link_libraries(tervan_platform PUBLIC tervan_base tervan_freetype)
-target_compile_options(tervan_platform PRIVATE ${TERVAN_WARNINGS})
+include(cmake/FrameworkLibraries.cmake)
+tervan_framework_libraries(FONT_MATCH platform/web/EmbeddedFontMatch.cpp LIBS tervan_freetype)
 
 include(cmake/ProgramLibraries.cmake)
 
