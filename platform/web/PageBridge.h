@@ -43,7 +43,7 @@ enum PageEvent {
     kKeyPress = 5,    // key (PageKey), shift
     kEditState = 6,   // selection start, end, backwards; the text
     kContextMenu = 7, // x, y
-    kTestCommand = 8, // test page only: a command and its number; its text
+    // Kinds past these are the test page's own.
 };
 
 enum PageKey {

@@ -40,11 +40,9 @@ bool PageInput::HandleNext()
     case kContextMenu:
         OpenMenu(f[0], f[1]);
         break;
-    case kTestCommand:
-        if (onTestCommand)
-            onTestCommand(f[0], f[1], text);
-        break;
     default:
+        if (onOtherEvent)
+            onOtherEvent(kind, f, text);
         break;
     }
     return true;

@@ -6,6 +6,7 @@
 
 #include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
+#include "platform/WinApp.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/PageInput.h"
 #include "platform/web/WebWindow.h"
@@ -28,6 +29,14 @@ WebBackend::WebBackend() : m_input(std::make_unique<PageInput>(*this))
 {
     const Box page = LargestWindow();
     m_screen.Init(page.w, page.h);
+}
+
+void WebBackend::Run()
+{
+    SetBackend(this);
+    AfxWinMain();
+    tervan_set_work_at_risk(0);
+    tervan_program_ended();
 }
 
 WebBackend::~WebBackend()
