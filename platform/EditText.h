@@ -19,8 +19,8 @@ struct EditText {
     bool HasSelection() const { return caret != anchor; }
 
     // Replaces the text; the caret goes to its start, as a new text's does.
-    // An unchanged text is left alone, caret and selection too (a read-out
-    // set on every tick costs nothing): false then.
+    // An unchanged text is left alone, caret and selection too (a text set
+    // on every timer tick costs nothing): false then.
     bool Set(const std::string& value);
     // Takes the state the page's text input reports; offsets past the end or
     // inside a character are moved to the nearest character start before.

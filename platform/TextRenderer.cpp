@@ -145,7 +145,7 @@ class Renderer {
             return;
         }
         // Thin strokes at 10 to 12 px come out pale grey; darkening the stems
-        // of the small sizes keeps the notebook's hand-written lines legible.
+        // of the small sizes keeps a thin hand-written face legible.
         FT_Bool darken = 0; // the property is "no-stem-darkening"
         FT_Property_Set(m_library, "cff", "no-stem-darkening", &darken);
         FT_Property_Set(m_library, "autofitter", "no-stem-darkening", &darken);

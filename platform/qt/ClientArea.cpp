@@ -28,8 +28,8 @@ QRect ClientArea::ChangedSinceShown()
 
 void ClientArea::ShowChanges(bool now)
 {
-    // Only what changed goes to the screen: most ticks change a few pixels of
-    // the manometer, or none.
+    // Only what changed goes to the screen: most timer ticks change a few
+    // pixels, or none.
     const QRect changed = ChangedSinceShown();
     if (changed.isEmpty())
         return;

@@ -1,6 +1,6 @@
 // An edit control inside the edge its style asks for (a sunken static edge,
-// a border, or none), painted with the classic look. A read-only edit (a
-// read-out, a message, a panel) is painted whole by the look: its text, one
+// a border, or none), painted with the classic look. A read-only edit (one
+// that only shows a text) is painted whole by the look: its text, one
 // line or wrapped at word boundaries, and its selection; it takes the focus
 // where it is a tab stop and the mouse selects in it. An edit that takes
 // typing is Qt's own line edit, inside the look's edge.

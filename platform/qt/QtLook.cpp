@@ -43,7 +43,7 @@ QPalette ClassicPalette()
 
 QString FamilyFor(const char* face)
 {
-    // The same table as the back buffer's text, so windows and bench agree.
+    // The same table as a memory DC's text, so windows and drawings agree.
     const std::string family = SubstituteFontFace(face ? face : "");
     return QString::fromStdString(family);
 }

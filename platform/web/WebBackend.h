@@ -28,7 +28,7 @@ class WebBackend : public IBackend {
     WebBackend& operator=(const WebBackend&) = delete;
 
     // Installs this backend and runs the application object on it. When it
-    // returns the practical is over, and the page says so.
+    // returns the program is over, and the page says so.
     void Run();
 
     // Every timer period and Sleep lasts `scale` times as long (1 in the

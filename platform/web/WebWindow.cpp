@@ -148,8 +148,8 @@ int WebWindow::TypedEdit() const
 
 void WebWindow::ClientChanged()
 {
-    // Only what changed is drawn again: most ticks change a few pixels of the
-    // manometer, or none.
+    // Only what changed is drawn again: most timer ticks change a few pixels,
+    // or none.
     const Surface::Change c = m_clientShown.CatchUpWith(m_client);
     if (c.w > 0)
         Invalidate(Box{c.x, c.y, c.w, c.h}.Offset(m_clientBox.x, m_clientBox.y));
