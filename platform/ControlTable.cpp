@@ -55,9 +55,9 @@ int ControlTable::HitControl(int x, int y) const
     return -1;
 }
 
-std::vector<FocusFacts> ControlTable::Facts() const
+std::vector<ControlFacts> ControlTable::Facts() const
 {
-    std::vector<FocusFacts> facts;
+    std::vector<ControlFacts> facts;
     for (const DialogControl& c : m_controls)
         facts.push_back(c.Facts());
     return facts;

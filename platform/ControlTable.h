@@ -33,7 +33,7 @@ struct DialogControl {
     bool TakesPointer() const { return visible && (IsButton() || IsEdit()); }
     bool IsTypedInto() const { return IsEdit() && !(style & CS_READONLY); }
     const std::string& Text() const { return edit.text; }
-    FocusFacts Facts() const { return {cls, style, visible, enabled}; }
+    ControlFacts Facts() const { return {cls, style, visible, enabled, id}; }
 };
 
 // The order controls are painted in, bottom to top: template order, but a
@@ -59,7 +59,7 @@ class ControlTable {
     std::vector<int> PaintOrder() const { return ::PaintOrder(m_controls); }
     // The control on top at client point (x, y) that takes the pointer, or -1.
     int HitControl(int x, int y) const;
-    std::vector<FocusFacts> Facts() const;
+    std::vector<ControlFacts> Facts() const;
 
   private:
     std::vector<DialogControl> m_controls;

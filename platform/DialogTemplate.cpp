@@ -84,14 +84,14 @@ Box ClientInOuter(const Box& client, const WindowFrame& frame)
     return {frame.border, frame.border + frame.caption, client.w, client.h};
 }
 
-bool TakesFocus(const FocusFacts& c)
+bool TakesFocus(const ControlFacts& c)
 {
     const bool button = c.cls == ControlClass::Button && !(c.style & CS_GROUPBOX);
     const bool edit = c.cls == ControlClass::Edit;
     return c.visible && c.enabled && (c.style & CS_TABSTOP) && (button || edit);
 }
 
-int FirstTabStop(const std::vector<FocusFacts>& controls)
+int FirstTabStop(const std::vector<ControlFacts>& controls)
 {
     for (std::size_t i = 0; i < controls.size(); ++i)
         if (TakesFocus(controls[i]))
@@ -99,7 +99,7 @@ int FirstTabStop(const std::vector<FocusFacts>& controls)
     return -1;
 }
 
-int NextTabStop(const std::vector<FocusFacts>& controls, int from, bool backwards)
+int NextTabStop(const std::vector<ControlFacts>& controls, int from, bool backwards)
 {
     const int n = static_cast<int>(controls.size());
     // From no control, forwards starts before the first and backwards at it,
@@ -111,4 +111,21 @@ int NextTabStop(const std::vector<FocusFacts>& controls, int from, bool backward
             return i;
     }
     return -1;
+}
+
+int ReturnCommand(const std::vector<ControlFacts>& controls, int focus)
+{
+    int defaultId = IDOK;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlFacts& c = controls[i];
+        const bool button = c.cls == ControlClass::Button && !(c.style & CS_GROUPBOX);
+        const bool focused = static_cast<int>(i) == focus;
+        if (button && focused)
+            return c.id;
+        if (c.cls == ControlClass::Edit && focused && (c.style & CS_WANTRETURN))
+            return 0;
+        if (button && (c.style & CS_DEFAULT))
+            defaultId = c.enabled ? c.id : 0;
+    }
+    return defaultId;
 }

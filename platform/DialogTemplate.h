@@ -101,19 +101,25 @@ Box OuterBox(const Box& client, const WindowFrame& frame);
 // Where the client area stands inside the window.
 Box ClientInOuter(const Box& client, const WindowFrame& frame);
 
-// What the focus rules need to know of a control as it is now.
-struct FocusFacts {
+// What the focus and Return rules need to know of a control as it is now.
+struct ControlFacts {
     ControlClass cls = ControlClass::Static;
     DWORD style = 0;
     bool visible = true;
     bool enabled = true;
+    int id = IDC_STATIC;
 };
 // A push button or an edit with a tab stop takes the keyboard focus while it
 // is visible and enabled; statics and group boxes never do.
-bool TakesFocus(const FocusFacts& c);
+bool TakesFocus(const ControlFacts& c);
 // The control a window's focus goes to when it opens: the first, in
 // template order, that takes it; -1 when none does.
-int FirstTabStop(const std::vector<FocusFacts>& controls);
+int FirstTabStop(const std::vector<ControlFacts>& controls);
 // Where Tab (or Shift+Tab, `backwards`) moves the focus from control `from`
 // (-1: none): the next control round the end that takes it; -1 when none does.
-int NextTabStop(const std::vector<FocusFacts>& controls, int from, bool backwards);
+int NextTabStop(const std::vector<ControlFacts>& controls, int from, bool backwards);
+// The command Return gives while control `focus` (-1: none) has the focus:
+// the focused push button's; none (0) while an edit that keeps its Return
+// has it; otherwise the default button's, none while that is disabled, and
+// IDOK in a window without a default button.
+int ReturnCommand(const std::vector<ControlFacts>& controls, int focus);

@@ -110,17 +110,22 @@ void DialogWindow::SetControlText(int id, const QString& text)
     QWidget* w = Control(id);
     if (auto* edit = dynamic_cast<EditControl*>(w))
         edit->SetText(text);
-    else if (auto* button = dynamic_cast<QAbstractButton*>(w); button && button->text() != text)
+    else if (auto* button = dynamic_cast<QAbstractButton*>(w))
         button->setText(text);
+}
+
+std::vector<ControlFacts> DialogWindow::Facts() const
+{
+    std::vector<ControlFacts> facts;
+    for (const Item& item : m_items)
+        facts.push_back({item.tpl->cls, item.tpl->style, !item.widget->isHidden(),
+                         item.widget->isEnabled(), item.tpl->id});
+    return facts;
 }
 
 void DialogWindow::FocusFirstTabStop()
 {
-    std::vector<FocusFacts> facts;
-    for (const Item& item : m_items)
-        facts.push_back(
-            {item.tpl->cls, item.tpl->style, !item.widget->isHidden(), item.widget->isEnabled()});
-    const int first = FirstTabStop(facts);
+    const int first = FirstTabStop(Facts());
     if (first >= 0)
         m_items[static_cast<std::size_t>(first)].widget->setFocus(Qt::OtherFocusReason);
     else

@@ -113,18 +113,13 @@ void DialogWindow::Command(int id)
 int DialogWindow::ReturnCommand() const
 {
     const QWidget* focus = focusWidget();
-    int defaultId = IDOK;
-    for (const Item& item : m_items) {
-        const bool isButton = dynamic_cast<ClassicButton*>(item.widget) != nullptr;
-        if (isButton && item.widget == focus)
-            return item.tpl->id;
-        if (auto* edit = dynamic_cast<EditControl*>(item.widget);
-            edit && edit->FocusTarget() == focus && edit->WantsReturn())
-            return 0; // the edit keeps its Return
-        if (isButton && (item.tpl->style & CS_DEFAULT))
-            defaultId = item.widget->isEnabled() ? item.tpl->id : 0;
+    int focused = -1;
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        const QWidget* w = m_items[i].widget;
+        if (w == focus || (w->focusProxy() && w->focusProxy() == focus))
+            focused = static_cast<int>(i);
     }
-    return defaultId;
+    return ::ReturnCommand(Facts(), focused);
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event)

@@ -70,8 +70,9 @@ class DialogWindow : public QWidget {
     void BuildControls();
     Item MakeControl(const ControlTemplate& c);
     void Command(int id);
-    // The command Return gives: the focused button's, else the default one's.
     int ReturnCommand() const;
+    // The controls' facts for the focus and Return rules, as they are now.
+    std::vector<ControlFacts> Facts() const;
     void ShowMenu(QPoint globalPos);
     // Whether a push button of this window holds the keyboard focus.
     bool ButtonHasFocus() const;

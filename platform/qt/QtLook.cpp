@@ -48,21 +48,21 @@ QString FamilyFor(const char* face)
     return QString::fromStdString(family);
 }
 
+QFont FontOf(const FontRequest& request)
+{
+    QFont font(FamilyFor(request.faceName.c_str()));
+    font.setPixelSize(-request.height);
+    return font;
+}
+
 QFont TemplateFont(const DialogTemplate& t)
 {
-    QFont font(FamilyFor(t.fontFace));
-    // Whole pixels, rounded down: the stand-in faces run a little wider than
-    // the classic ones, and the captions must still fit their controls.
-    const int points = t.pointSize > 0 ? t.pointSize : 8;
-    font.setPixelSize(points * 96 / 72);
-    return font;
+    return FontOf(ClassicLook::TemplateFont(&t));
 }
 
 QFont DialogFont()
 {
-    QFont font(FamilyFor("MS Sans Serif"));
-    font.setPixelSize(8 * 96 / 72);
-    return font;
+    return FontOf(ClassicLook::CaptionFont());
 }
 
 QImage ImageOf(const Surface& s)

@@ -11,6 +11,7 @@
 #include <QPalette>
 
 #include "platform/DialogTemplate.h"
+#include "platform/Gdi.h"
 #include "platform/Surface.h"
 
 namespace QtLook {
@@ -18,6 +19,8 @@ QPalette ClassicPalette();
 
 // The installed family that stands in for `face`.
 QString FamilyFor(const char* face);
+// A font request of the classic look (its em square in pixels) as a QFont.
+QFont FontOf(const FontRequest& request);
 // The template's font as the classic look sizes it, for Qt's own edit.
 QFont TemplateFont(const DialogTemplate& t);
 // The font of Qt's message boxes and menus: the dialogs' "MS Sans Serif" 8.

@@ -122,18 +122,7 @@ void WebWindow::FocusNext(bool backwards)
 
 int WebWindow::ReturnCommand() const
 {
-    int defaultId = IDOK;
-    for (std::size_t i = 0; i < m_controls.Size(); ++i) {
-        const DialogControl& c = m_controls[i];
-        const bool focused = static_cast<int>(i) == m_focus;
-        if (c.IsButton() && focused)
-            return c.id;
-        if (c.IsEdit() && focused && (c.style & CS_WANTRETURN))
-            return 0; // the edit keeps its Return
-        if (c.IsButton() && (c.style & CS_DEFAULT))
-            defaultId = c.enabled ? c.id : 0;
-    }
-    return defaultId;
+    return ::ReturnCommand(m_controls.Facts(), m_focus);
 }
 
 int WebWindow::TypedEdit() const

@@ -65,7 +65,7 @@ TEST(DialogTemplateTest, FramesByStyleAndWhoDrawsTheCaption)
 TEST(DialogTemplateTest, TheFocusGoesToVisibleEnabledButtonsAndEditsInTemplateOrder)
 {
     const DWORD tab = CS_TABSTOP;
-    const std::vector<FocusFacts> controls = {
+    const std::vector<ControlFacts> controls = {
         {ControlClass::Static, tab, true, true},               // 0: a static never
         {ControlClass::Button, tab | CS_GROUPBOX, true, true}, // 1: nor a group box
         {ControlClass::Button, tab, false, true},              // 2: hidden
@@ -87,11 +87,33 @@ TEST(DialogTemplateTest, TheFocusGoesToVisibleEnabledButtonsAndEditsInTemplateOr
     EXPECT_EQ(NextTabStop(controls, -1, true), 6); // Shift+Tab from nothing: the last
     EXPECT_EQ(NextTabStop(controls, 2, false), 5); // from a control that lost it
 
-    const std::vector<FocusFacts> one = {{ControlClass::Button, tab, true, true},
-                                         {ControlClass::Static, 0, true, true}};
+    const std::vector<ControlFacts> one = {{ControlClass::Button, tab, true, true},
+                                           {ControlClass::Static, 0, true, true}};
     EXPECT_EQ(NextTabStop(one, 0, false), 0); // the only one keeps it
-    const std::vector<FocusFacts> none = {{ControlClass::Static, 0, true, true}};
+    const std::vector<ControlFacts> none = {{ControlClass::Static, 0, true, true}};
     EXPECT_EQ(FirstTabStop(none), -1);
     EXPECT_EQ(NextTabStop(none, -1, false), -1);
     EXPECT_EQ(NextTabStop({}, -1, false), -1);
+}
+
+TEST(DialogTemplateTest, ReturnGivesTheFocusedButtonsCommandElseTheDefaults)
+{
+    const DWORD tab = CS_TABSTOP;
+    std::vector<ControlFacts> controls = {
+        {ControlClass::Button, tab | CS_DEFAULT, true, true, 1},   // 0: OK, the default
+        {ControlClass::Button, tab, true, true, 2},                // 1: Cancel
+        {ControlClass::Edit, tab, true, true, 10},                 // 2
+        {ControlClass::Edit, tab | CS_WANTRETURN, true, true, 11}, // 3: keeps its Return
+        {ControlClass::Button, tab | CS_GROUPBOX, true, true, 12}, // 4: no button
+    };
+    EXPECT_EQ(ReturnCommand(controls, 1), 2);
+    EXPECT_EQ(ReturnCommand(controls, 0), 1);
+    EXPECT_EQ(ReturnCommand(controls, 2), 1);
+    EXPECT_EQ(ReturnCommand(controls, -1), 1);
+    EXPECT_EQ(ReturnCommand(controls, 3), 0);
+    EXPECT_EQ(ReturnCommand(controls, 4), 1);
+    controls[0].enabled = false;
+    EXPECT_EQ(ReturnCommand(controls, 2), 0);
+    controls[0].style = tab;
+    EXPECT_EQ(ReturnCommand(controls, 2), IDOK);
 }
