@@ -2,8 +2,6 @@
 // default, pressed, disabled, focused), static texts, black, white and grey
 // rectangles, black frames, group boxes, pictures, and edits with their
 // caret and selection.
-#include <algorithm>
-
 #include "platform/ClassicLook.h"
 
 namespace ClassicLook {

@@ -1,8 +1,8 @@
 // How a dialog window and its controls are painted: each with the classic
 // look, onto a surface of the part Qt asks for, shown as an image. A control
 // whose glyphs blend with what lies beneath it (a static text) first gets
-// that part of the window as the browser composes it: the client's pixels,
-// then every control painted before it.
+// that part of the window composed as every backend composes it: the
+// client's pixels, then every control painted before it.
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPixmap>
-#include <algorithm>
 #include <cstring>
 #include <string>
 
