@@ -11,3 +11,13 @@ function(tervan_embed_resources bitmaps icons out)
     COMMENT "Embedding bitmaps and icons"
     VERBATIM)
 endfunction()
+
+# Compiles the bytes of one file into the program as a function `name`
+# (unsigned long* size) that returns them.
+function(tervan_embed_file in name out)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DIN=${in} -DOUT=${out} -DNAME=${name}
+            -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/EmbedFile.cmake
+    DEPENDS ${in} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/EmbedFile.cmake
+    VERBATIM)
+endfunction()

@@ -25,16 +25,8 @@ set_target_properties(tervan_freetype PROPERTIES
 # The same libraries as the desktop's: tervan_base, tervan_platform (less
 # fontconfig: the browser has none, and the faces come from the embedded
 # table instead), tervan_model and the program itself, tervan_app.
-set(TERVAN_BASE_SOURCES platform/CString.cpp platform/CTime.cpp platform/Random.cpp)
-add_library(tervan_base STATIC ${TERVAN_BASE_SOURCES})
-target_include_directories(tervan_base PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_options(tervan_base PRIVATE ${TERVAN_WARNINGS})
-
-file(GLOB TERVAN_PLATFORM_SOURCES CONFIGURE_DEPENDS platform/*.cpp)
-list(FILTER TERVAN_PLATFORM_SOURCES EXCLUDE REGEX "/platform/(CString|CTime|Random|FontMatch)\\.cpp$")
-add_library(tervan_platform STATIC ${TERVAN_PLATFORM_SOURCES} platform/web/EmbeddedFontMatch.cpp)
-target_link_libraries(tervan_platform PUBLIC tervan_base tervan_freetype)
-target_compile_options(tervan_platform PRIVATE ${TERVAN_WARNINGS})
+include(cmake/FrameworkLibraries.cmake)
+tervan_framework_libraries(FONT_MATCH platform/web/EmbeddedFontMatch.cpp LIBS tervan_freetype)
 
 include(cmake/ProgramLibraries.cmake)
 
@@ -43,17 +35,13 @@ target_include_directories(tervan_page_data PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 
 # The application icon, which the About box shows.
 set(_icon_cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/AppIcon.cpp)
-add_custom_command(OUTPUT ${_icon_cpp}
-  COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico -DOUT=${_icon_cpp}
-          -DNAME=AppIconFile -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/EmbedFile.cmake
-  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico ${CMAKE_CURRENT_SOURCE_DIR}/cmake/EmbedFile.cmake
-  VERBATIM)
+tervan_embed_file(${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico AppIconFile ${_icon_cpp})
 target_sources(tervan_page_data PRIVATE ${_icon_cpp})
 
 # The page. Asyncify lets the program's nested loops (a modal dialog, a
 # Sleep) hand the browser back its thread and carry on where they were.
 file(GLOB TERVAN_WEB_SOURCES CONFIGURE_DEPENDS platform/web/*.cpp)
-list(FILTER TERVAN_WEB_SOURCES EXCLUDE REGEX "/EmbeddedFontMatch\\.cpp$")
+list(FILTER TERVAN_WEB_SOURCES EXCLUDE REGEX "/(EmbeddedFontMatch|WebMain)\\.cpp$")
 set(TERVAN_WEB_LINK_OPTIONS
   -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sASYNCIFY_IMPORTS=[tervan_wait]
   # FreeType calls nothing that waits: its many function pointers need no
@@ -65,8 +53,11 @@ set(TERVAN_WEB_LINK_OPTIONS
   --js-library ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
   --shell-file ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
 
+# A page: the browser backend's sources, with its own entry point (SOURCES
+# adds more) and the page's JavaScript (JS_LIBRARY adds more).
 function(tervan_page name)
-  add_executable(${name} ${TERVAN_WEB_SOURCES})
+  cmake_parse_arguments(ARG "" "" "SOURCES;JS_LIBRARY" ${ARGN})
+  add_executable(${name} ${TERVAN_WEB_SOURCES} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES SUFFIX ".html")
   # The whole core goes in: the application object is a global that nothing
   # refers to by name, so a plain archive link would leave it out.
@@ -75,9 +66,13 @@ function(tervan_page name)
     tervan_freetype)
   target_compile_options(${name} PRIVATE ${TERVAN_WARNINGS})
   target_link_options(${name} PRIVATE ${TERVAN_WEB_LINK_OPTIONS})
+  set(_js ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js)
+  foreach(_library ${ARG_JS_LIBRARY})
+    target_link_options(${name} PRIVATE "SHELL:--js-library ${_library}")
+    list(APPEND _js ${_library})
+  endforeach()
   set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS
-    ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
-    ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+    ${_js} ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DPAGE=$<TARGET_FILE:${name}>
             -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WasmOutOfScript.cmake
@@ -85,11 +80,13 @@ function(tervan_page name)
 endfunction()
 
 # The shipped page reads nothing from its address; the test page (never
-# shipped) takes a seed, a date and a clock scale from it and keeps a
-# journal of every message, for the browser tests.
-tervan_page(tervan)
-tervan_page(tervan-test)
-target_compile_definitions(tervan-test PRIVATE TERVAN_WEB_TEST=1)
+# shipped) has hooks of its own, kept with the tests: it takes a date and a
+# clock scale from its address and keeps a journal of every message, for
+# the browser tests.
+tervan_page(tervan SOURCES platform/web/WebMain.cpp)
+tervan_page(tervan-test
+  SOURCES tests/web/page/TestPageMain.cpp tests/web/page/TestHooks.cpp
+  JS_LIBRARY ${CMAKE_CURRENT_SOURCE_DIR}/tests/web/page/page-hooks.js)
 
 if(TERVAN_BUILD_TESTS AND EXISTS "${TERVAN_TEST_FONTS}")
   include(cmake/WebTests.cmake)

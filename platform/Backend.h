@@ -1,6 +1,9 @@
-// The one small interface between the framework and a window system: the real
-// one over Qt, or the scripted one the tests run on. The framework's window
-// classes call it; the system never does.
+// The one small interface between the framework and a window system. Three
+// backends implement it: the desktop's over Qt 6 Widgets (platform/qt), the
+// browser's over one canvas of a web page (platform/web), and the scripted
+// one the tests run on, with a test clock and no display
+// (platform/headless). The framework's window classes call it; the system
+// never does. A backend that shows controls paints them with ClassicLook.
 #pragma once
 
 #include "platform/CString.h"

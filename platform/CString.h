@@ -1,5 +1,5 @@
 // The framework's string: UTF-8 text with printf-style formatting, as the
-// system's code uses it for captions, edit texts and notebook lines.
+// system's code uses it for captions, edit texts and the lines it draws.
 #pragma once
 
 #include <string>

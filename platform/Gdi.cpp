@@ -17,8 +17,8 @@ std::unordered_map<const void*, GdiKind>& LiveObjects()
     return *live;
 }
 
-// Decoded resource bitmaps by ID: the valve frames and display digits are
-// loaded afresh many times a second.
+// Decoded resource bitmaps by ID: an animation's frames may be loaded
+// afresh many times a second.
 const DecodedBitmap* DecodedResource(UINT id)
 {
     static auto* cache = new std::unordered_map<UINT, DecodedBitmap>;

@@ -263,7 +263,7 @@ int Surface::DrawDottedLine(int x0, int y0, int x1, int y1, Pixel color, const P
 {
     const i64 start = ((phase % kDotPeriod) + kDotPeriod) % kDotPeriod;
     if (y0 == y1 && y0 >= 0 && y0 < height) {
-        // A level line (the water's hundred are): the same steps as the
+        // A level line, the commonest dotted line: the same steps as the
         // walk below, along one row, the pattern kept by a counter.
         const i64 ax = ClampCoord(x0), bx = ClampCoord(x1);
         const i64 steps = Abs(bx - ax), step = bx >= ax ? 1 : -1;
@@ -293,8 +293,8 @@ int Surface::DrawDottedLine(int x0, int y0, int x1, int y1, Pixel color, const P
 
 // A wide line along a row or a column: the same pixels as the general case
 // (centres strictly within width / 2 of the segment), found with integer
-// arithmetic in doubled coordinates. Most lines of the bench are such lines,
-// and the manometer draws a dozen of them 20 times a second.
+// arithmetic in doubled coordinates. Most wide lines a drawing has are such
+// lines, and an animation may draw a dozen of them 20 times a second.
 void Surface::DrawAxisWideLine(int x0, int y0, int x1, int y1, int w, Pixel color)
 {
     const bool vertical = x0 == x1;

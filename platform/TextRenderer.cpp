@@ -145,7 +145,7 @@ class Renderer {
             return;
         }
         // Thin strokes at 10 to 12 px come out pale grey; darkening the stems
-        // of the small sizes keeps the notebook's hand-written lines legible.
+        // of the small sizes keeps a thin hand-written face legible.
         FT_Bool darken = 0; // the property is "no-stem-darkening"
         FT_Property_Set(m_library, "cff", "no-stem-darkening", &darken);
         FT_Property_Set(m_library, "autofitter", "no-stem-darkening", &darken);
@@ -349,6 +349,21 @@ int MeasureText(const FontRequest& font, std::string_view text)
     for (char32_t c : DecodeUtf8(text))
         width += renderer.GlyphOf(*sized, c).advance;
     return static_cast<int>(std::min<std::int64_t>(width, INT32_MAX));
+}
+
+int InkAbove(const FontRequest& font, std::string_view text)
+{
+    Renderer& renderer = TheRenderer();
+    SizedFont* sized = renderer.Font(font);
+    if (!sized)
+        return 0;
+    int top = 0;
+    for (char32_t c : DecodeUtf8(text)) {
+        const Glyph& glyph = renderer.GlyphOf(*sized, c);
+        if (glyph.rows > 0)
+            top = std::max(top, glyph.top);
+    }
+    return top;
 }
 
 bool DrawText(Surface& surface, const FontRequest& font, int x, int y, std::string_view text,

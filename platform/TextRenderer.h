@@ -38,6 +38,11 @@ bool GetFontMetrics(const FontRequest& font, FontMetrics* metrics);
 // The width of `text` (UTF-8) in `font`: the sum of its characters' advances.
 int MeasureText(const FontRequest& font, std::string_view text);
 
+// How many rows above the baseline the ink of `text` reaches: its tallest
+// glyph's top. An accented capital reaches above the font's ascent in some
+// small faces; 0 for a text without ink.
+int InkAbove(const FontRequest& font, std::string_view text);
+
 // Draws `text` (UTF-8; a byte that is not part of a UTF-8 sequence is read as
 // Latin-1) with its reference point at (x, y), as `style.align` places it:
 // the left end, centre or right end of the text, at the top of its cell or on

@@ -100,7 +100,7 @@ void HeadlessBackend::Deliver(CWnd& wnd, const MSG& msg)
 void HeadlessBackend::Click(CWnd& wnd, int id)
 {
     Window* w = Find(wnd);
-    Control* c = FindControl(wnd, id);
+    DialogControl* c = FindControl(wnd, id);
     if (!w || (w->tpl && (!c || !c->enabled || !c->visible)))
         return; // a disabled or hidden button cannot be clicked
     Deliver(wnd, MSG{WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED), 0});
@@ -129,22 +129,10 @@ HeadlessBackend::Window& HeadlessBackend::Create(CDialog& dlg)
 {
     auto window = std::make_unique<Window>();
     window->tpl = FindDialogTemplate(dlg.GetTemplateId());
-    int width = 800;
-    int height = 500;
-    if (const DialogTemplate* t = window->tpl) {
-        width = DluToPixelsX(*t, t->cx);
-        height = DluToPixelsY(*t, t->cy);
-        for (const ControlTemplate& c : t->controls) {
-            if (c.id == IDC_STATIC)
-                continue;
-            Control& control = window->controls[c.id];
-            control.cls = c.cls;
-            control.text = (c.style & (CS_BITMAP | CS_ICON)) ? "" : c.caption;
-            control.enabled = !(c.style & CS_DISABLED);
-            control.visible = !(c.style & CS_HIDDEN);
-        }
-    }
-    window->client.Reset(width, height);
+    if (window->tpl)
+        window->controls.Build(*window->tpl);
+    const ::Box client = ClientBox(window->tpl);
+    window->client.Reset(client.w, client.h);
     Window& result = *window;
     m_windows[&dlg] = std::move(window);
     dlg.SetCreated(true);
@@ -231,16 +219,19 @@ void HeadlessBackend::Fail(const std::string& what)
 
 // --- Controls ------------------------------------------------------------------
 
-HeadlessBackend::Control* HeadlessBackend::FindControl(CWnd& wnd, int id)
+DialogControl* HeadlessBackend::FindControl(CWnd& wnd, int id)
 {
     Window* w = Find(wnd);
     if (!w)
         return nullptr;
-    auto it = w->controls.find(id);
-    if (it != w->controls.end())
-        return &it->second;
+    if (DialogControl* c = w->controls.Find(id))
+        return c;
+    if (w->tpl || id == IDC_STATIC)
+        return nullptr;
     // A window without a template grows its controls as they are used.
-    return w->tpl ? nullptr : &w->controls[id];
+    DialogControl c;
+    c.id = id;
+    return &w->controls.Add(std::move(c));
 }
 
 bool HeadlessBackend::HasControl(CWnd& wnd, int id)
@@ -250,32 +241,32 @@ bool HeadlessBackend::HasControl(CWnd& wnd, int id)
 
 void HeadlessBackend::EnableControl(CWnd& wnd, int id, bool enable)
 {
-    if (Control* c = FindControl(wnd, id))
+    if (DialogControl* c = FindControl(wnd, id))
         c->enabled = enable;
 }
 
 bool HeadlessBackend::IsControlEnabled(CWnd& wnd, int id)
 {
-    Control* c = FindControl(wnd, id);
+    DialogControl* c = FindControl(wnd, id);
     return c && c->enabled;
 }
 
 bool HeadlessBackend::IsControlVisible(CWnd& wnd, int id)
 {
-    Control* c = FindControl(wnd, id);
+    DialogControl* c = FindControl(wnd, id);
     return c && c->visible;
 }
 
 void HeadlessBackend::SetControlText(CWnd& wnd, int id, const CString& text)
 {
-    if (Control* c = FindControl(wnd, id))
-        c->text = text.str();
+    if (DialogControl* c = FindControl(wnd, id))
+        c->edit.Set(text.str());
 }
 
 CString HeadlessBackend::GetControlText(CWnd& wnd, int id)
 {
-    Control* c = FindControl(wnd, id);
-    return c ? CString(c->text) : CString();
+    DialogControl* c = FindControl(wnd, id);
+    return c ? CString(c->Text()) : CString();
 }
 
 // --- Client area, icons, menus, message boxes -------------------------------------

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/ControlTable.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Surface.h"
 #include "platform/TimerTable.h"
@@ -132,15 +133,9 @@ class HeadlessBackend : public IBackend {
     void NoteUnsavedWork(bool unsaved) override { m_unsavedWork = unsaved; }
 
   private:
-    struct Control {
-        ControlClass cls = ControlClass::Static;
-        std::string text;
-        bool enabled = true;
-        bool visible = true;
-    };
     struct Window {
         const DialogTemplate* tpl = nullptr;
-        std::map<int, Control> controls;
+        ControlTable controls;
         Surface client;
         bool iconic = false;
         bool ended = false;
@@ -158,7 +153,7 @@ class HeadlessBackend : public IBackend {
 
     Window* Find(CWnd& wnd);
     Window& Create(CDialog& dlg);
-    Control* FindControl(CWnd& wnd, int id);
+    DialogControl* FindControl(CWnd& wnd, int id);
     void Dispatch(CWnd& wnd, const MSG& msg);
     void Deliver(CWnd& wnd, const MSG& msg);
     bool DeliverOneDueTimer(std::int64_t until);

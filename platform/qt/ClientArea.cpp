@@ -4,17 +4,16 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "platform/ClassicLook.h"
 #include "platform/Messages.h"
 #include "platform/qt/QtBackend.h"
-#include "platform/qt/QtLook.h"
 
 ClientArea::ClientArea(QtBackend& backend, CWnd& wnd, QSize size, QWidget* parent)
     : QWidget(parent), m_backend(backend), m_wnd(wnd)
 {
     // The window's pixels start as the dialog's face, as the classic dialog
     // erases its background before anything is drawn.
-    const QRgb face = QtLook::Face().rgb() & 0xFFFFFFu;
-    m_pixels.Reset(size.width(), size.height(), face);
+    m_pixels.Reset(size.width(), size.height(), ClassicLook::kFace);
     m_shown = m_pixels;
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,8 +28,8 @@ QRect ClientArea::ChangedSinceShown()
 
 void ClientArea::ShowChanges(bool now)
 {
-    // Only what changed goes to the screen: most ticks change a few pixels of
-    // the manometer, or none.
+    // Only what changed goes to the screen: most timer ticks change a few
+    // pixels, or none.
     const QRect changed = ChangedSinceShown();
     if (changed.isEmpty())
         return;

@@ -3,6 +3,7 @@
 // control with the transparent style shows above its neighbours.
 #include <QAbstractButton>
 
+#include "platform/ClassicLook.h"
 #include "platform/qt/ClassicButton.h"
 #include "platform/qt/ClientArea.h"
 #include "platform/qt/DialogWindow.h"
@@ -14,17 +15,19 @@
 namespace {
 QRect PixelRect(const DialogTemplate& t, const ControlTemplate& c)
 {
-    const int left = DluToPixelsX(t, c.x);
-    const int top = DluToPixelsY(t, c.y);
-    return QRect(left, top, DluToPixelsX(t, c.x + c.cx) - left, DluToPixelsY(t, c.y + c.cy) - top);
+    const Box b = ControlRect(t, c);
+    return QRect(b.x, b.y, b.w, b.h);
 }
 
-QImage PictureOf(const ControlTemplate& c)
+// A picture static's pixels: its bitmap, or its icon at the standard size on
+// the dialog's face.
+Surface PictureOf(const ControlTemplate& c)
 {
     const unsigned id = static_cast<unsigned>(QString::fromLatin1(c.caption).toUInt());
     if (c.style & CS_ICON)
-        return QtLook::IconOf(id).pixmap(32, 32).toImage();
-    return QtLook::BitmapImage(id);
+        return QtLook::SurfaceOf(QtLook::IconOf(id).pixmap(32, 32).toImage(), ClassicLook::kFace);
+    CBitmap bitmap;
+    return bitmap.LoadBitmap(id) ? *bitmap.GetSurface() : Surface();
 }
 } // namespace
 
@@ -34,8 +37,9 @@ void DialogWindow::BuildControls()
         return;
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& c : m_pTemplate->controls) {
-        QWidget* widget = MakeControl(c);
-        m_items.push_back({&c, widget});
+        const Item item = MakeControl(c);
+        m_items.push_back(item);
+        QWidget* widget = item.widget;
         if (c.style & CS_HIDDEN)
             widget->setHidden(true);
         if (c.style & CS_DISABLED)
@@ -47,38 +51,38 @@ void DialogWindow::BuildControls()
             previousTabStop = target;
         }
     }
-    // A transparent control is painted after its neighbours, so it shows on
-    // top of the pictures and panels it stands on.
+    // Stacked in the order the look paints them, bottom to top.
+    std::vector<DialogControl> looks;
     for (const Item& item : m_items)
-        if (item.tpl->style & CS_TRANSPARENT)
-            item.widget->raise();
+        looks.push_back(item.look->Look());
+    for (int i : PaintOrder(looks))
+        m_items[static_cast<std::size_t>(i)].widget->raise();
 }
 
-QWidget* DialogWindow::MakeControl(const ControlTemplate& c)
+DialogWindow::Item DialogWindow::MakeControl(const ControlTemplate& c)
 {
     QWidget* parent = m_pClient;
     const QRect place = PixelRect(*m_pTemplate, c);
-    QWidget* widget = nullptr;
     if (c.cls == ControlClass::Button && !(c.style & CS_GROUPBOX)) {
-        auto* button = new ClassicButton(QString::fromUtf8(c.caption), (c.style & CS_FLAT) != 0,
-                                         (c.style & CS_DEFAULT) != 0, parent);
+        auto* button = new ClassicButton(c, parent);
         button->setFocusPolicy((c.style & CS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
         const int id = c.id;
         QObject::connect(button, &QAbstractButton::clicked, button, [this, id] { Command(id); });
-        widget = button;
-    } else if (c.cls == ControlClass::Edit) {
-        widget = new EditControl(c, parent);
-    } else {
-        const QImage picture = (c.style & (CS_BITMAP | CS_ICON)) ? PictureOf(c) : QImage();
-        widget = new StaticControl(c, picture, parent);
-        if (!picture.isNull()) {
-            // A picture control takes the size of its picture.
-            widget->setGeometry(QRect(place.topLeft(), picture.size()));
-            return widget;
-        }
+        button->setGeometry(place);
+        return {&c, button, button};
     }
-    widget->setGeometry(place);
-    return widget;
+    if (c.cls == ControlClass::Edit) {
+        auto* edit = new EditControl(c, m_font, parent);
+        edit->setGeometry(place);
+        return {&c, edit, edit};
+    }
+    const bool picture = (c.style & (CS_BITMAP | CS_ICON)) != 0;
+    auto* control = new StaticControl(c, picture ? PictureOf(c) : Surface(), parent);
+    // A picture control takes the size of its picture.
+    const DialogControl look = control->Look();
+    control->setGeometry(
+        picture ? QRect(place.topLeft(), QSize(look.picture.width, look.picture.height)) : place);
+    return {&c, control, control};
 }
 
 QWidget* DialogWindow::Control(int id) const
@@ -106,18 +110,24 @@ void DialogWindow::SetControlText(int id, const QString& text)
     QWidget* w = Control(id);
     if (auto* edit = dynamic_cast<EditControl*>(w))
         edit->SetText(text);
-    else if (auto* button = dynamic_cast<QAbstractButton*>(w); button && button->text() != text)
+    else if (auto* button = dynamic_cast<QAbstractButton*>(w))
         button->setText(text);
+}
+
+std::vector<ControlFacts> DialogWindow::Facts() const
+{
+    std::vector<ControlFacts> facts;
+    for (const Item& item : m_items)
+        facts.push_back({item.tpl->cls, item.tpl->style, !item.widget->isHidden(),
+                         item.widget->isEnabled(), item.tpl->id});
+    return facts;
 }
 
 void DialogWindow::FocusFirstTabStop()
 {
-    for (const Item& item : m_items) {
-        if ((item.tpl->style & CS_TABSTOP) && !item.widget->isHidden() &&
-            item.widget->isEnabled()) {
-            item.widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    setFocus(Qt::OtherFocusReason);
+    const int first = FirstTabStop(Facts());
+    if (first >= 0)
+        m_items[static_cast<std::size_t>(first)].widget->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }

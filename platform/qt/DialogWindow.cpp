@@ -4,10 +4,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/ClassicLook.h"
 #include "platform/Dialog.h"
 #include "platform/qt/ClassicButton.h"
 #include "platform/qt/ClientArea.h"
@@ -38,27 +38,24 @@ DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplat
     : QWidget(owner, FlagsFor(tpl, owner != nullptr)), m_backend(backend), m_dlg(dlg),
       m_pTemplate(tpl)
 {
-    QSize client(800, 500);
+    const Box clientBox = ClientBox(tpl);
+    const QSize client(clientBox.w, clientBox.h);
     if (tpl) {
-        client = QSize(DluToPixelsX(*tpl, tpl->cx), DluToPixelsY(*tpl, tpl->cy));
         setFont(QtLook::TemplateFont(*tpl));
         setWindowTitle(QString::fromUtf8(tpl->caption));
-        if (!(tpl->style & DS_CAPTION)) {
-            // Without a caption the window system draws no frame: we do.
-            if (tpl->style & DS_MODALFRAME)
-                m_nFrame = 3;
-            else if (tpl->style & DS_THINBORDER) {
-                m_nFrame = 1;
-                m_bThinBorder = true;
-            }
-        }
     }
+    // The window system draws a captioned window's frame; without a
+    // caption, the frame the template asks for is ours to draw.
+    m_font = ClassicLook::TemplateFont(tpl);
+    m_frame = FrameOf(tpl, false);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     m_pClient = new ClientArea(backend, dlg, client, this);
-    m_pClient->move(m_nFrame, m_nFrame);
-    setFixedSize(client.width() + 2 * m_nFrame, client.height() + 2 * m_nFrame);
+    const Box inner = ClientInOuter(clientBox, m_frame);
+    const Box outer = OuterBox(clientBox, m_frame);
+    m_pClient->move(inner.x, inner.y);
+    setFixedSize(outer.w, outer.h);
     BuildControls();
 }
 
@@ -116,18 +113,13 @@ void DialogWindow::Command(int id)
 int DialogWindow::ReturnCommand() const
 {
     const QWidget* focus = focusWidget();
-    int defaultId = IDOK;
-    for (const Item& item : m_items) {
-        const bool isButton = dynamic_cast<ClassicButton*>(item.widget) != nullptr;
-        if (isButton && item.widget == focus)
-            return item.tpl->id;
-        if (auto* edit = dynamic_cast<EditControl*>(item.widget);
-            edit && edit->FocusTarget() == focus && edit->WantsReturn())
-            return 0; // the edit keeps its Return
-        if (isButton && (item.tpl->style & CS_DEFAULT))
-            defaultId = item.widget->isEnabled() ? item.tpl->id : 0;
+    int focused = -1;
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        const QWidget* w = m_items[i].widget;
+        if (w == focus || (w->focusProxy() && w->focusProxy() == focus))
+            focused = static_cast<int>(i);
     }
-    return defaultId;
+    return ::ReturnCommand(Facts(), focused);
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event)
@@ -177,19 +169,4 @@ void DialogWindow::ShowMenu(QPoint globalPos)
     }
     if (QAction* chosen = menu.exec(globalPos))
         m_backend.Input(m_dlg, MSG{WM_SYSCOMMAND, chosen->data().toUInt(), 0});
-}
-
-void DialogWindow::paintEvent(QPaintEvent*)
-{
-    if (m_nFrame == 0)
-        return;
-    QPainter p(this);
-    const QRect r = rect();
-    if (m_bThinBorder) {
-        p.setPen(QtLook::DarkShadow());
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        return;
-    }
-    // The raised double edge of a dialog frame; the face shows inside it.
-    QtLook::DrawEdge(p, r, QtLook::Edge::Window);
 }

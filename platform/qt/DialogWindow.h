@@ -8,11 +8,15 @@
 #include <vector>
 
 #include "platform/DialogTemplate.h"
+#include "platform/Gdi.h"
 #include "platform/Messages.h"
 
 class CDialog;
+class ClassicWidget;
 class ClientArea;
 class QtBackend;
+struct Box;
+struct Surface;
 
 class DialogWindow : public QWidget {
   public:
@@ -30,6 +34,7 @@ class DialogWindow : public QWidget {
     struct Item {
         const ControlTemplate* tpl;
         QWidget* widget;
+        ClassicWidget* look;
     };
     const std::vector<Item>& Items() const { return m_items; }
 
@@ -37,6 +42,13 @@ class DialogWindow : public QWidget {
     void ShowCentred();
     // Gives the focus to the first visible, enabled control with a tab stop.
     void FocusFirstTabStop();
+
+    // --- Painting with the classic look ------------------------------------
+    // Paints the part `region` (in the widget's coordinates) of a control
+    // widget of this window.
+    void PaintControl(QWidget& widget, const ClassicWidget& control, const QRect& region);
+    // A button took or lost the focus: the default button's outline follows.
+    void UpdateDefaultButtons();
 
     struct MenuItem {
         UINT flags;
@@ -56,17 +68,23 @@ class DialogWindow : public QWidget {
 
   private:
     void BuildControls();
-    QWidget* MakeControl(const ControlTemplate& c);
+    Item MakeControl(const ControlTemplate& c);
     void Command(int id);
-    // The command Return gives: the focused button's, else the default one's.
     int ReturnCommand() const;
+    // The controls' facts for the focus and Return rules, as they are now.
+    std::vector<ControlFacts> Facts() const;
     void ShowMenu(QPoint globalPos);
+    // Whether a push button of this window holds the keyboard focus.
+    bool ButtonHasFocus() const;
+    // What lies beneath `widget` within `part` (client coordinates): the
+    // client's pixels and the controls painted before it.
+    void ComposeBeneath(const QWidget& widget, const Box& part, Surface& out) const;
 
     QtBackend& m_backend;
     CDialog& m_dlg;
     const DialogTemplate* m_pTemplate;
-    int m_nFrame = 0; // width of the frame drawn round a window without caption
-    bool m_bThinBorder = false;
+    FontRequest m_font;  // the template's, for the controls' captions
+    WindowFrame m_frame; // drawn round a window without caption
     bool m_bExposed = false;
     ClientArea* m_pClient = nullptr;
     std::vector<Item> m_items;

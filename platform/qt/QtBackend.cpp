@@ -11,6 +11,7 @@
 #include "platform/Dialog.h"
 #include "platform/qt/ClientArea.h"
 #include "platform/qt/DialogWindow.h"
+#include "platform/qt/EditControl.h"
 #include "platform/qt/QtLook.h"
 
 QtBackend::QtBackend()
@@ -21,6 +22,7 @@ QtBackend::QtBackend()
         QApplication::setStyle(style);
     QApplication::setPalette(QtLook::ClassicPalette());
     QApplication::setFont(QtLook::DialogFont());
+    EditControl::ShowToAssistiveTechnology();
     // The program ends when its application object returns, never because a
     // window closed: each dialog runs its own loop.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -40,7 +40,7 @@ class QtBackend : public IBackend {
     // True while blocking work holds the thread.
     bool IsHeld() const { return m_nSleepDepth > 0; }
     // Runs the window's clock faster for tests that would otherwise wait
-    // minutes for the gas: every timer period and every Sleep lasts `scale`
+    // minutes for what the timers move: every timer period and every Sleep lasts `scale`
     // times as long (1 in the program). Ticks keep their order and count.
     void SetTimeScale(double scale) { m_dTimeScale = scale; }
 

@@ -1,13 +1,12 @@
 #include "platform/qt/QtLook.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
-#include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "platform/ApplicationResources.h"
+#include "platform/ClassicLook.h"
 #include "platform/FontSubstitutes.h"
 #include "platform/Gdi.h"
 
@@ -15,103 +14,81 @@ namespace QtLook {
 
 QPalette ClassicPalette()
 {
+    using namespace ClassicLook;
+    const auto color = [](Pixel p) { return QColor(QRgb(0xFF000000u | p)); };
     QPalette p;
-    p.setColor(QPalette::Window, Face());
-    p.setColor(QPalette::Button, Face());
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::AlternateBase, Light());
-    p.setColor(QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::ButtonText, Qt::black);
-    p.setColor(QPalette::Text, Qt::black);
-    p.setColor(QPalette::Light, Highlight());
-    p.setColor(QPalette::Midlight, Light());
-    p.setColor(QPalette::Mid, Shadow());
-    p.setColor(QPalette::Dark, Shadow());
-    p.setColor(QPalette::Shadow, DarkShadow());
-    p.setColor(QPalette::Highlight, QColor(0, 0, 128));
-    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Window, color(kFace));
+    p.setColor(QPalette::Button, color(kFace));
+    p.setColor(QPalette::Base, color(kField));
+    p.setColor(QPalette::AlternateBase, color(kLight));
+    p.setColor(QPalette::WindowText, color(kDarkShadow));
+    p.setColor(QPalette::ButtonText, color(kDarkShadow));
+    p.setColor(QPalette::Text, color(kDarkShadow));
+    p.setColor(QPalette::Light, color(kHighlight));
+    p.setColor(QPalette::Midlight, color(kLight));
+    p.setColor(QPalette::Mid, color(kShadow));
+    p.setColor(QPalette::Dark, color(kShadow));
+    p.setColor(QPalette::Shadow, color(kDarkShadow));
+    p.setColor(QPalette::Highlight, color(kSelection));
+    p.setColor(QPalette::HighlightedText, color(kSelectedText));
+    // Qt's own tooltips: the classic pale yellow.
     p.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
-    p.setColor(QPalette::ToolTipText, Qt::black);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, Shadow());
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, Shadow());
-    p.setColor(QPalette::Disabled, QPalette::Text, Shadow());
+    p.setColor(QPalette::ToolTipText, color(kDarkShadow));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, color(kShadow));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, color(kShadow));
+    p.setColor(QPalette::Disabled, QPalette::Text, color(kShadow));
     return p;
-}
-
-void DrawEdgeLines(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
-{
-    if (topLeft.isValid()) {
-        p.setPen(topLeft);
-        p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-        p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    }
-    if (bottomRight.isValid()) {
-        p.setPen(bottomRight);
-        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    }
-}
-
-void DrawEdge(QPainter& p, const QRect& r, Edge edge)
-{
-    const QRect inner = r.adjusted(1, 1, -1, -1);
-    switch (edge) {
-    case Edge::Button:
-        DrawEdgeLines(p, r, Highlight(), DarkShadow());
-        DrawEdgeLines(p, inner, QColor(), Shadow());
-        break;
-    case Edge::Window:
-        DrawEdgeLines(p, r, Light(), DarkShadow());
-        DrawEdgeLines(p, inner, Highlight(), Shadow());
-        break;
-    case Edge::Client:
-        DrawEdgeLines(p, r, Shadow(), Highlight());
-        DrawEdgeLines(p, inner, DarkShadow(), Light());
-        break;
-    case Edge::Static:
-        DrawEdgeLines(p, r, Shadow(), Highlight());
-        break;
-    case Edge::Etched:
-        DrawEdgeLines(p, r, Shadow(), Highlight());
-        DrawEdgeLines(p, inner, Highlight(), QColor());
-        break;
-    }
-}
-
-int EdgeWidth(Edge edge)
-{
-    return edge == Edge::Static ? 1 : 2;
 }
 
 QString FamilyFor(const char* face)
 {
-    // The same table as the back buffer's text, so windows and bench agree.
+    // The same table as a memory DC's text, so windows and drawings agree.
     const std::string family = SubstituteFontFace(face ? face : "");
     return QString::fromStdString(family);
 }
 
+QFont FontOf(const FontRequest& request)
+{
+    QFont font(FamilyFor(request.faceName.c_str()));
+    font.setPixelSize(-request.height);
+    return font;
+}
+
 QFont TemplateFont(const DialogTemplate& t)
 {
-    QFont font(FamilyFor(t.fontFace));
-    // Whole pixels, rounded down: the stand-in faces run a little wider than
-    // the classic ones, and the captions must still fit their controls.
-    const int points = t.pointSize > 0 ? t.pointSize : 8;
-    font.setPixelSize(points * 96 / 72);
-    return font;
+    return FontOf(ClassicLook::TemplateFont(&t));
 }
 
 QFont DialogFont()
 {
-    QFont font(FamilyFor("MS Sans Serif"));
-    font.setPixelSize(8 * 96 / 72);
-    return font;
+    return FontOf(ClassicLook::CaptionFont());
 }
 
-int AccentRoom(const QFont& font)
+QImage ImageOf(const Surface& s)
 {
-    const QFontMetrics fm(font);
-    const int inkAbove = -fm.tightBoundingRect(QStringLiteral("ÀÉÍÓÚ")).top();
-    return std::max(inkAbove - fm.ascent(), 0);
+    QImage image(s.width, s.height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < s.height; ++y) {
+        const Pixel* from = s.Row(y);
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < s.width; ++x)
+            to[x] = (from[x] & 0xFF000000u) ? 0u : 0xFF000000u | from[x];
+    }
+    return image;
+}
+
+Surface SurfaceOf(const QImage& image, Pixel background)
+{
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(QColor(QRgb(0xFF000000u | background)));
+    {
+        QPainter p(&opaque);
+        p.drawImage(0, 0, image);
+    }
+    Surface s(opaque.width(), opaque.height());
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x)
+            s.SetPixel(x, y, opaque.pixel(x, y) & 0xFFFFFFu);
+    return s;
 }
 
 QImage BitmapImage(unsigned id)

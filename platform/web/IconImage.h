@@ -1,6 +1,6 @@
-// The application icon (resource 128, res/icons/tervan.ico, embedded by the
-// browser build) as pixels: the 32 x 32 image of the icon file, its
-// transparent pixels showing `background`.
+// The application's icon, its icon file embedded by the browser build, as
+// pixels: the file's 32 x 32 image, its transparent pixels showing
+// `background`.
 #pragma once
 
 #include "platform/Surface.h"

@@ -29,7 +29,7 @@ void tervan_bind_input(int x, int y, int w, int h, int fontPx, const char* text,
 void tervan_set_title(const char* title);
 // Whether closing or reloading the page must ask first.
 void tervan_set_work_at_risk(int atRisk);
-// The program has ended: the page says so and offers a new practical.
+// The program has ended: the page says so and offers to start it again.
 void tervan_program_ended();
 }
 
@@ -43,7 +43,7 @@ enum PageEvent {
     kKeyPress = 5,    // key (PageKey), shift
     kEditState = 6,   // selection start, end, backwards; the text
     kContextMenu = 7, // x, y
-    kTestCommand = 8, // test page only: a command and its number; its text
+    // Kinds past these are the test page's own.
 };
 
 enum PageKey {

@@ -1,5 +1,6 @@
 #include "platform/web/PageInput.h"
 
+#include "platform/ClassicLook.h"
 #include "platform/Wnd.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/WebBackend.h"
@@ -39,11 +40,9 @@ bool PageInput::HandleNext()
     case kContextMenu:
         OpenMenu(f[0], f[1]);
         break;
-    case kTestCommand:
-        if (onTestCommand)
-            onTestCommand(f[0], f[1], text);
-        break;
     default:
+        if (onOtherEvent)
+            onOtherEvent(kind, f, text);
         break;
     }
     return true;
@@ -52,7 +51,7 @@ bool PageInput::HandleNext()
 void PageInput::Reset()
 {
     if (m_target == Target::Button && m_window && m_control >= 0) {
-        WebControl& c = m_window->Controls()[static_cast<std::size_t>(m_control)];
+        DialogControl& c = m_window->Controls()[static_cast<std::size_t>(m_control)];
         c.pressed = false;
         m_window->ControlChanged(c);
     }
@@ -97,7 +96,7 @@ void PageInput::PointerDown(int x, int y)
         }
         return;
     }
-    WebControl& c = top->Controls()[static_cast<std::size_t>(index)];
+    DialogControl& c = top->Controls()[static_cast<std::size_t>(index)];
     if (!c.enabled)
         return;
     top->SetFocus(index);
@@ -107,10 +106,10 @@ void PageInput::PointerDown(int x, int y)
         top->ControlChanged(c);
     } else {
         m_target = Target::Edit;
-        const Box text = EditTextBox(c);
+        const Box text = ClassicLook::EditTextBox(c);
         c.edit.caret = c.edit.anchor =
             OffsetAtX(top->Font(), c.edit.text, x - client.x - c.rect.x - text.x + c.edit.scroll);
-        PlaceCaret(c, top->Font());
+        ClassicLook::PlaceCaret(c, top->Font());
         top->ControlChanged(c);
     }
     m_backend.BindInput();
@@ -130,7 +129,7 @@ void PageInput::PointerMove(int x, int y, bool down)
         return;
     }
     if (m_target == Target::Button && m_window) {
-        WebControl& c = m_window->Controls()[static_cast<std::size_t>(m_control)];
+        DialogControl& c = m_window->Controls()[static_cast<std::size_t>(m_control)];
         const Box client = m_window->ClientOnScreen();
         const bool inside = c.rect.Contains(x - client.x, y - client.y);
         if (inside != c.pressed) {
@@ -140,12 +139,12 @@ void PageInput::PointerMove(int x, int y, bool down)
         return;
     }
     if (m_target == Target::Edit && m_window && down) {
-        WebControl& c = m_window->Controls()[static_cast<std::size_t>(m_control)];
+        DialogControl& c = m_window->Controls()[static_cast<std::size_t>(m_control)];
         const Box client = m_window->ClientOnScreen();
-        const Box text = EditTextBox(c);
+        const Box text = ClassicLook::EditTextBox(c);
         c.edit.caret = OffsetAtX(m_window->Font(), c.edit.text,
                                  x - client.x - c.rect.x - text.x + c.edit.scroll);
-        PlaceCaret(c, m_window->Font());
+        ClassicLook::PlaceCaret(c, m_window->Font());
         m_window->ControlChanged(c);
         m_backend.BindInput();
         return;
@@ -186,7 +185,7 @@ void PageInput::PointerUp(int x, int y)
     const int control = m_control;
     m_target = Target::None;
     if (target == Target::Button && window) {
-        WebControl& c = window->Controls()[static_cast<std::size_t>(control)];
+        DialogControl& c = window->Controls()[static_cast<std::size_t>(control)];
         const bool clicked = c.pressed && c.enabled;
         c.pressed = false;
         window->ControlChanged(c);
@@ -235,7 +234,7 @@ void PageInput::Key(int key, bool shift)
         top->FocusNext(shift);
         m_backend.BindInput();
     } else if (key == kKeySpace && top->Focus() >= 0) {
-        const WebControl& c = top->Controls()[static_cast<std::size_t>(top->Focus())];
+        const DialogControl& c = top->Controls()[static_cast<std::size_t>(top->Focus())];
         if (c.IsButton() && c.enabled)
             m_backend.Command(*top, c.id);
     }
@@ -247,14 +246,14 @@ void PageInput::EditState(const std::string& text, int start, int end, bool back
     const int index = top ? top->TypedEdit() : -1;
     if (index < 0)
         return;
-    WebControl& c = top->Controls()[static_cast<std::size_t>(index)];
+    DialogControl& c = top->Controls()[static_cast<std::size_t>(index)];
     const bool changed = c.edit.text != text;
     c.edit.Mirror(text, static_cast<std::size_t>(start), static_cast<std::size_t>(end), backwards);
     if (changed && m_backend.onTyped)
         m_backend.onTyped(m_backend.Depth(), c.id, text);
     if (top->Focus() != index)
         top->SetFocus(index);
-    PlaceCaret(c, top->Font());
+    ClassicLook::PlaceCaret(c, top->Font());
     top->ControlChanged(c);
 }
 

@@ -22,8 +22,9 @@ class PageInput {
     // A window opened or closed: a pointer held down is let go.
     void Reset();
 
-    // The test page's own commands arrive here.
-    std::function<void(int command, int number, const std::string& text)> onTestCommand;
+    // An event of a kind the backend does not know (the test page's own
+    // commands): its kind, its six numbers and its text.
+    std::function<void(int kind, const int* fields, const std::string& text)> onOtherEvent;
 
   private:
     enum class Target { None, Button, Edit, Client, Menu };

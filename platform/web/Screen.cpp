@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
+#include "platform/ClassicLook.h"
 #include "platform/Messages.h"
-#include "platform/web/ClassicLook.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/WebWindow.h"
 
 using namespace ClassicLook;
 
 namespace {
+// What lies around the windows where the page has no window.
+constexpr Pixel kDesktop = 0x2F4F4F;
 constexpr std::size_t kMaxDirty = 8;
 // Rows composed and handed to the canvas in one piece.
 constexpr int kBandRows = 32;
@@ -103,7 +105,7 @@ void Screen::Compose(Box b, const std::vector<WebWindow*>& windows)
 void Screen::OpenMenu(WebWindow& owner, int x, int y)
 {
     CloseMenu();
-    const FontRequest font = TemplateFont(nullptr);
+    const FontRequest font = CaptionFont();
     int width = 0;
     std::vector<ContextMenu::Item> items;
     for (const WebWindow::MenuItem& item : owner.Menu()) {
@@ -140,9 +142,8 @@ void Screen::DrawMenu(Painter& p)
 {
     const Box& r = m_menu.box;
     p.Fill(r, kFace);
-    p.Edge(r, kLight, kDarkShadow);
-    p.Edge(r.Inset(1), kHighlight, kShadow);
-    const FontRequest font = TemplateFont(nullptr);
+    DrawEdge(p, r, Edge::Window);
+    const FontRequest font = CaptionFont();
     for (std::size_t i = 0; i < m_menu.items.size(); ++i) {
         const ContextMenu::Item& item = m_menu.items[i];
         const bool hot = static_cast<int>(i) == m_menu.hot;

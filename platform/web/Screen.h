@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Painter.h"
 #include "platform/Surface.h"
-#include "platform/web/Painter.h"
 
 class WebWindow;
 

@@ -6,6 +6,7 @@
 
 #include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
+#include "platform/WinApp.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/PageInput.h"
 #include "platform/web/WebWindow.h"
@@ -28,6 +29,14 @@ WebBackend::WebBackend() : m_input(std::make_unique<PageInput>(*this))
 {
     const Box page = LargestWindow();
     m_screen.Init(page.w, page.h);
+}
+
+void WebBackend::Run()
+{
+    SetBackend(this);
+    AfxWinMain();
+    tervan_set_work_at_risk(0);
+    tervan_program_ended();
 }
 
 WebBackend::~WebBackend()
@@ -79,7 +88,7 @@ bool WebBackend::HasControl(CWnd& wnd, int id)
 void WebBackend::EnableControl(CWnd& wnd, int id, bool enable)
 {
     WebWindow* w = WindowOf(wnd);
-    WebControl* c = w ? w->Control(id) : nullptr;
+    DialogControl* c = w ? w->Control(id) : nullptr;
     if (!c || c->enabled == enable)
         return;
     c->enabled = enable;
@@ -94,18 +103,16 @@ void WebBackend::EnableControl(CWnd& wnd, int id, bool enable)
 bool WebBackend::IsControlEnabled(CWnd& wnd, int id)
 {
     WebWindow* w = WindowOf(wnd);
-    const WebControl* c = w ? w->Control(id) : nullptr;
+    const DialogControl* c = w ? w->Control(id) : nullptr;
     return c && c->enabled;
 }
 
 void WebBackend::SetControlText(CWnd& wnd, int id, const CString& text)
 {
     WebWindow* w = WindowOf(wnd);
-    WebControl* c = w ? w->Control(id) : nullptr;
-    // The gas read-outs are set on every tick; an unchanged text costs nothing.
-    if (!c || c->edit.text == text.str())
+    DialogControl* c = w ? w->Control(id) : nullptr;
+    if (!c || !c->edit.Set(text.str()))
         return;
-    c->edit.Set(text.str());
     w->ControlChanged(*c);
     if (w == Top() && c->IsTypedInto())
         BindInput();
@@ -114,7 +121,7 @@ void WebBackend::SetControlText(CWnd& wnd, int id, const CString& text)
 CString WebBackend::GetControlText(CWnd& wnd, int id)
 {
     WebWindow* w = WindowOf(wnd);
-    const WebControl* c = w ? w->Control(id) : nullptr;
+    const DialogControl* c = w ? w->Control(id) : nullptr;
     return c ? CString(c->edit.text) : CString();
 }
 
@@ -151,7 +158,7 @@ void WebBackend::BindInput()
         tervan_bind_input(0, 0, 0, 0, 0, "", 0, 0, 0);
         return;
     }
-    const WebControl& c = top->Controls()[static_cast<std::size_t>(index)];
+    const DialogControl& c = top->Controls()[static_cast<std::size_t>(index)];
     const Box r = c.rect.Offset(top->ClientOnScreen().x, top->ClientOnScreen().y);
     const bool focused = top->Focus() == index;
     tervan_bind_input(r.x, r.y, r.w, r.h, -top->Font().height, c.edit.text.c_str(),

@@ -27,6 +27,10 @@ class WebBackend : public IBackend {
     WebBackend(const WebBackend&) = delete;
     WebBackend& operator=(const WebBackend&) = delete;
 
+    // Installs this backend and runs the application object on it. When it
+    // returns the program is over, and the page says so.
+    void Run();
+
     // Every timer period and Sleep lasts `scale` times as long (1 in the
     // shipped page; the test page may run the clock faster).
     void SetTimeScale(double scale) { m_timeScale = scale > 0 ? scale : 1.0; }

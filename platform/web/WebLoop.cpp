@@ -1,6 +1,7 @@
 // The loops of the browser backend: modal dialogs and message boxes each run
-// one, in which the queued input goes to the top window while every window's
-// timers and paint requests go on; Sleep holds everything but the picture.
+// one (a message box laid out as MessageBoxLayout says), in which the queued input goes to the top
+// window while every window's timers and paint requests go on; Sleep holds everything but the
+// picture.
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -8,7 +9,7 @@
 #include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
 #include "platform/WinApp.h"
-#include "platform/web/ClassicLook.h"
+#include "platform/web/MessageBoxLayout.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/PageInput.h"
 #include "platform/web/WebBackend.h"
@@ -18,10 +19,6 @@ namespace {
 // A loop with nothing to do still looks at the queue this often, in case an
 // event's wake-up was missed.
 constexpr int kLongestWaitMs = 1000;
-constexpr int kBoxTextWidth = 280;
-constexpr int kBoxMargin = 12;
-constexpr int kBoxButtonW = 75;
-constexpr int kBoxButtonH = 23;
 } // namespace
 
 std::int64_t WebBackend::NowMs() const
@@ -202,29 +199,11 @@ int WebBackend::MessageBox(CWnd*, const CString& text, const CString& caption, U
 {
     // One OK button and no icon, whatever the type asks; the caption bar
     // carries the application's name.
-    const FontRequest font = ClassicLook::TemplateFont(nullptr);
-    const std::vector<std::string> lines = WrapText(font, text.str(), kBoxTextWidth);
-    int textW = 0;
-    for (const std::string& line : lines)
-        textW = std::max(textW, TextWidth(font, line));
-    const int lineH = LineHeight(font);
-    const int textH = static_cast<int>(lines.size()) * lineH;
-    const int w = std::max(textW, kBoxButtonW) + 2 * kBoxMargin + 20;
-    const int h = kBoxMargin + textH + kBoxMargin + kBoxButtonH + kBoxMargin;
+    MessageBoxLayout layout = LayOutMessageBox(text.str());
     CDialog box(0);
-    auto window = std::make_unique<WebWindow>(box, caption.str(), w, h);
-    WebControl label;
-    label.rect = {kBoxMargin, kBoxMargin, w - 2 * kBoxMargin, textH};
-    label.style = CS_NOPREFIX;
-    label.edit.text = text.str();
-    window->AddControl(label);
-    WebControl ok;
-    ok.id = IDOK;
-    ok.cls = ControlClass::Button;
-    ok.style = CS_DEFAULT | CS_TABSTOP;
-    ok.edit.text = "OK";
-    ok.rect = {(w - kBoxButtonW) / 2, h - kBoxMargin - kBoxButtonH, kBoxButtonW, kBoxButtonH};
-    window->AddControl(ok);
+    auto window = std::make_unique<WebWindow>(box, caption.str(), layout.clientW, layout.clientH);
+    window->AddControl(std::move(layout.text));
+    window->AddControl(std::move(layout.ok));
     RunWindow(box, std::move(window));
     return IDOK;
 }

@@ -4,87 +4,45 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/ClassicLook.h"
 #include "platform/Gdi.h"
-#include "platform/web/ClassicLook.h"
 #include "platform/web/IconImage.h"
 
 using namespace ClassicLook;
 
-namespace {
-constexpr int kCaptionHeight = 18;
-
-Box PixelBox(const DialogTemplate& t, const ControlTemplate& c)
-{
-    const int left = DluToPixelsX(t, c.x);
-    const int top = DluToPixelsY(t, c.y);
-    return {left, top, DluToPixelsX(t, c.x + c.cx) - left, DluToPixelsY(t, c.y + c.cy) - top};
-}
-
-int FrameOf(const DialogTemplate* t, bool fillsPage, bool* thin)
-{
-    *thin = false;
-    if (!t || fillsPage || (t->style & DS_CAPTION))
-        return 0;
-    if (t->style & DS_MODALFRAME)
-        return 3;
-    if (t->style & DS_THINBORDER) {
-        *thin = true;
-        return 1;
-    }
-    return 0;
-}
-} // namespace
-
 WebWindow::WebWindow(CWnd& wnd, const DialogTemplate* tpl, bool fillsPage)
-    : m_wnd(wnd), m_tpl(tpl), m_font(TemplateFont(tpl))
+    : m_wnd(wnd), m_tpl(tpl), m_font(TemplateFont(tpl)), m_frame(FrameOf(tpl, !fillsPage))
 {
-    int w = 800, h = 500;
-    if (tpl) {
-        w = DluToPixelsX(*tpl, tpl->cx);
-        h = DluToPixelsY(*tpl, tpl->cy);
-        // A captioned window that is not the page's own shows its caption.
-        if ((tpl->style & DS_CAPTION) && !fillsPage)
-            m_caption = tpl->caption ? tpl->caption : "";
-    }
-    m_frame = FrameOf(tpl, fillsPage, &m_thinBorder);
-    if (!m_caption.empty() || (tpl && (tpl->style & DS_CAPTION) && !fillsPage))
-        m_frame = 3;
-    m_clientX = m_frame;
-    m_clientY = m_frame + (m_caption.empty() ? 0 : kCaptionHeight);
-    // The window's pixels start as the dialog's face, as a classic dialog
-    // erases its background before anything is drawn.
-    m_client.Reset(w, h, kFace);
-    m_clientShown = m_client;
-    m_width = w + 2 * m_frame;
-    m_height = h + m_clientY + m_frame;
+    // A captioned window that is not the page's own shows its caption.
+    if (m_frame.caption > 0)
+        m_caption = tpl->caption ? tpl->caption : "";
+    Place(ClientBox(tpl));
     BuildControls();
-    InvalidateAll();
 }
 
 WebWindow::WebWindow(CWnd& wnd, const std::string& caption, int clientW, int clientH)
-    : m_wnd(wnd), m_tpl(nullptr), m_font(TemplateFont(nullptr)), m_frame(3), m_caption(caption)
+    : m_wnd(wnd), m_tpl(nullptr), m_font(TemplateFont(nullptr)), m_frame(CaptionedFrame()),
+      m_caption(caption)
 {
-    m_clientX = m_frame;
-    m_clientY = m_frame + kCaptionHeight;
-    m_client.Reset(clientW, clientH, kFace);
+    Place({0, 0, clientW, clientH});
+}
+
+void WebWindow::Place(const Box& client)
+{
+    m_clientBox = ClientInOuter(client, m_frame);
+    // The window's pixels start as the dialog's face, as a classic dialog
+    // erases its background before anything is drawn.
+    m_client.Reset(client.w, client.h, kFace);
     m_clientShown = m_client;
-    m_width = clientW + 2 * m_frame;
-    m_height = clientH + m_clientY + m_frame;
+    const Box outer = OuterBox(client, m_frame);
+    m_width = outer.w;
+    m_height = outer.h;
     InvalidateAll();
 }
 
 Box WebWindow::OuterSize(const DialogTemplate* tpl, bool fillsPage)
 {
-    bool thin = false;
-    int frame = FrameOf(tpl, fillsPage, &thin);
-    int caption = 0;
-    if (tpl && (tpl->style & DS_CAPTION) && !fillsPage) {
-        frame = 3;
-        caption = kCaptionHeight;
-    }
-    const int w = tpl ? DluToPixelsX(*tpl, tpl->cx) : 800;
-    const int h = tpl ? DluToPixelsY(*tpl, tpl->cy) : 500;
-    return {0, 0, w + 2 * frame, h + 2 * frame + caption};
+    return OuterBox(ClientBox(tpl), FrameOf(tpl, !fillsPage));
 }
 
 void WebWindow::MoveTo(int x, int y)
@@ -97,74 +55,33 @@ void WebWindow::BuildControls()
 {
     if (!m_tpl)
         return;
-    for (const ControlTemplate& t : m_tpl->controls) {
-        WebControl c;
-        c.id = t.id;
-        c.cls = t.cls;
-        c.style = t.style;
-        c.rect = PixelBox(*m_tpl, t);
-        c.enabled = !(t.style & CS_DISABLED);
-        c.visible = !(t.style & CS_HIDDEN);
+    m_controls.Build(*m_tpl);
+    for (std::size_t i = 0; i < m_controls.Size(); ++i) {
+        DialogControl& c = m_controls[i];
+        const ControlTemplate& t = m_tpl->controls[i];
         if (t.style & CS_ICON) {
             LoadAppIcon(c.picture, kFace);
         } else if (t.style & CS_BITMAP) {
             CBitmap bitmap;
             if (bitmap.LoadBitmap(static_cast<UINT>(std::atoi(t.caption))))
                 c.picture = *bitmap.GetSurface();
-        } else {
-            c.edit.text = t.caption ? t.caption : "";
         }
-        if (t.style & (CS_BITMAP | CS_ICON)) {
+        if (c.IsPicture()) {
             // A picture control takes the size of its picture.
             c.rect.w = c.picture.width;
             c.rect.h = c.picture.height;
         }
-        m_controls.push_back(std::move(c));
     }
 }
 
-void WebWindow::AddControl(WebControl c)
+void WebWindow::AddControl(DialogControl c)
 {
-    m_controls.push_back(std::move(c));
-    ControlChanged(m_controls.back());
+    ControlChanged(m_controls.Add(std::move(c)));
 }
 
-WebControl* WebWindow::Control(int id)
+void WebWindow::ControlChanged(const DialogControl& c)
 {
-    if (id == IDC_STATIC)
-        return nullptr;
-    for (WebControl& c : m_controls)
-        if (c.id == id)
-            return &c;
-    return nullptr;
-}
-
-void WebWindow::ControlChanged(const WebControl& c)
-{
-    Invalidate(c.rect.Offset(m_clientX, m_clientY));
-}
-
-std::vector<int> WebWindow::PaintOrder() const
-{
-    // Template order, but a transparent control is painted after its
-    // neighbours, so it shows on top of the pictures and panels it stands on.
-    std::vector<int> order;
-    for (int pass = 0; pass < 2; ++pass)
-        for (std::size_t i = 0; i < m_controls.size(); ++i)
-            if (((m_controls[i].style & CS_TRANSPARENT) != 0) == (pass == 1))
-                order.push_back(static_cast<int>(i));
-    return order;
-}
-
-int WebWindow::HitControl(int x, int y) const
-{
-    const std::vector<int> order = PaintOrder();
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const WebControl& c = m_controls[static_cast<std::size_t>(*it)];
-        if (c.TakesPointer() && c.rect.Contains(x, y))
-            return *it;
-    }
-    return -1;
+    Invalidate(c.rect.Offset(m_clientBox.x, m_clientBox.y));
 }
 
 // --- Focus ----------------------------------------------------------------------
@@ -173,67 +90,44 @@ void WebWindow::SetFocus(int index)
 {
     if (index == m_focus)
         return;
-    if (m_focus >= 0 && m_focus < static_cast<int>(m_controls.size()))
+    if (m_focus >= 0 && m_focus < static_cast<int>(m_controls.Size()))
         ControlChanged(m_controls[static_cast<std::size_t>(m_focus)]);
     m_focus = index;
     if (m_focus >= 0) {
-        WebControl& c = m_controls[static_cast<std::size_t>(m_focus)];
+        DialogControl& c = m_controls[static_cast<std::size_t>(m_focus)];
         ControlChanged(c);
     }
     // The default button's outline follows the focus between buttons.
-    for (const WebControl& c : m_controls)
+    for (const DialogControl& c : m_controls.All())
         if (c.IsButton() && (c.style & CS_DEFAULT))
             ControlChanged(c);
 }
 
 void WebWindow::FocusFirstTabStop()
 {
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        if (m_controls[i].TakesFocus()) {
-            SetFocus(static_cast<int>(i));
-            return;
-        }
-    }
-    SetFocus(-1);
+    SetFocus(FirstTabStop(m_controls.Facts()));
 }
 
 void WebWindow::FocusNext(bool backwards)
 {
-    const int n = static_cast<int>(m_controls.size());
-    for (int step = 1; step <= n; ++step) {
-        const int i =
-            ((m_focus < 0 ? (backwards ? 0 : -1) : m_focus) + (backwards ? -step : step) + 2 * n) %
-            n;
-        WebControl& c = m_controls[static_cast<std::size_t>(i)];
-        if (c.TakesFocus()) {
-            // Tabbing into an edit selects its text.
-            if (c.IsEdit() && i != m_focus)
-                c.edit.SelectAll();
-            SetFocus(i);
-            return;
-        }
-    }
+    const int i = NextTabStop(m_controls.Facts(), m_focus, backwards);
+    if (i < 0)
+        return;
+    DialogControl& c = m_controls[static_cast<std::size_t>(i)];
+    // Tabbing into an edit selects its text.
+    if (c.IsEdit() && i != m_focus)
+        c.edit.SelectAll();
+    SetFocus(i);
 }
 
 int WebWindow::ReturnCommand() const
 {
-    int defaultId = IDOK;
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        const WebControl& c = m_controls[i];
-        const bool focused = static_cast<int>(i) == m_focus;
-        if (c.IsButton() && focused)
-            return c.id;
-        if (c.IsEdit() && focused && (c.style & CS_WANTRETURN))
-            return 0; // the edit keeps its Return
-        if (c.IsButton() && (c.style & CS_DEFAULT))
-            defaultId = c.enabled ? c.id : 0;
-    }
-    return defaultId;
+    return ::ReturnCommand(m_controls.Facts(), m_focus);
 }
 
 int WebWindow::TypedEdit() const
 {
-    for (std::size_t i = 0; i < m_controls.size(); ++i)
+    for (std::size_t i = 0; i < m_controls.Size(); ++i)
         if (m_controls[i].IsTypedInto() && m_controls[i].visible)
             return static_cast<int>(i);
     return -1;
@@ -243,11 +137,11 @@ int WebWindow::TypedEdit() const
 
 void WebWindow::ClientChanged()
 {
-    // Only what changed is drawn again: most ticks change a few pixels of the
-    // manometer, or none.
+    // Only what changed is drawn again: most timer ticks change a few pixels,
+    // or none.
     const Surface::Change c = m_clientShown.CatchUpWith(m_client);
     if (c.w > 0)
-        Invalidate(Box{c.x, c.y, c.w, c.h}.Offset(m_clientX, m_clientY));
+        Invalidate(Box{c.x, c.y, c.w, c.h}.Offset(m_clientBox.x, m_clientBox.y));
 }
 
 Box WebWindow::Update()
@@ -266,35 +160,23 @@ void WebWindow::DrawInto(Surface& target, Box pageRegion, int originX, int origi
     // Where the window's (0, 0) falls on the target.
     const int dx = m_x - originX, dy = m_y - originY;
     Painter p(target, region.Offset(dx, dy), dx, dy);
-    const Box outer{0, 0, m_width, m_height};
-    if (m_thinBorder) {
-        p.Frame(outer, kDarkShadow);
-    } else if (m_frame > 0) {
-        // The raised double edge of a dialog frame, then the face.
-        p.Edge(outer, kLight, kDarkShadow);
-        p.Edge(outer.Inset(1), kHighlight, kShadow);
-        p.Frame(outer.Inset(2), kFace);
-    }
-    if (!m_caption.empty()) {
-        const Box bar{m_frame, m_frame, m_client.width, m_clientY - m_frame};
-        p.Fill(bar, kSelection);
-        p.Text(CaptionFont(), bar.x + 4, bar.y + (bar.h - LineHeight(CaptionFont())) / 2, m_caption,
-               kHighlight);
-    }
-    const Box client = Box{m_clientX, m_clientY, m_client.width, m_client.height}.Intersect(region);
+    DrawWindowFrame(p, {0, 0, m_width, m_height}, m_frame);
+    if (m_frame.caption > 0)
+        DrawCaptionBar(p, {m_frame.border, m_frame.border, m_client.width, m_frame.caption},
+                       m_caption);
+    const Box client = m_clientBox.Intersect(region);
     if (!client.Empty())
         target.CopyFrom(client.x + dx, client.y + dy, client.w, client.h, m_client,
-                        client.x - m_clientX, client.y - m_clientY);
-    Painter inside = p.Moved(m_clientX, m_clientY);
-    for (int i : PaintOrder()) {
-        const WebControl& c = m_controls[static_cast<std::size_t>(i)];
-        if (!c.visible || c.rect.Offset(m_clientX, m_clientY).Intersect(region).Empty())
+                        client.x - m_clientBox.x, client.y - m_clientBox.y);
+    Painter inside = p.Moved(m_clientBox.x, m_clientBox.y);
+    // The default button shows as such while no other button has the focus.
+    const bool focusOnButton =
+        m_focus >= 0 && m_controls[static_cast<std::size_t>(m_focus)].IsButton();
+    for (int i : m_controls.PaintOrder()) {
+        const DialogControl& c = m_controls[static_cast<std::size_t>(i)];
+        if (!c.visible || c.rect.Offset(m_clientBox.x, m_clientBox.y).Intersect(region).Empty())
             continue;
         const bool focused = i == m_focus;
-        // The default button shows as such while no other button has the focus.
-        const bool focusOnButton =
-            m_focus >= 0 && m_controls[static_cast<std::size_t>(m_focus)].IsButton();
-        const bool isDefault = (c.style & CS_DEFAULT) && (!focusOnButton || focused);
-        DrawControl(inside, c, m_font, focused, isDefault);
+        DrawControl(inside, c, m_font, focused, ShowsAsDefault(c, focused, focusOnButton));
     }
 }

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/ControlTable.h"
 #include "platform/DialogTemplate.h"
+#include "platform/Painter.h"
 #include "platform/Surface.h"
-#include "platform/web/Controls.h"
 
 class CWnd;
 
@@ -30,10 +31,7 @@ class WebWindow {
 
     // --- Place on the page ------------------------------------------------
     Box Outer() const { return {m_x, m_y, m_width, m_height}; }
-    Box ClientOnScreen() const
-    {
-        return {m_x + m_clientX, m_y + m_clientY, m_client.width, m_client.height};
-    }
+    Box ClientOnScreen() const { return m_clientBox.Offset(m_x, m_y); }
     void MoveTo(int x, int y);
     // The outer size a window of this template has.
     static Box OuterSize(const DialogTemplate* tpl, bool fillsPage);
@@ -42,12 +40,12 @@ class WebWindow {
     Surface& Client() { return m_client; }
     // The client pixels changed: find what did and have it drawn again.
     void ClientChanged();
-    std::vector<WebControl>& Controls() { return m_controls; }
-    WebControl* Control(int id);
-    void AddControl(WebControl c);
-    void ControlChanged(const WebControl& c);
+    std::vector<DialogControl>& Controls() { return m_controls.All(); }
+    DialogControl* Control(int id) { return m_controls.Find(id); }
+    void AddControl(DialogControl c);
+    void ControlChanged(const DialogControl& c);
     // Index of the control that takes the pointer at client point (x, y), or -1.
-    int HitControl(int x, int y) const;
+    int HitControl(int x, int y) const { return m_controls.HitControl(x, y); }
 
     // --- Keyboard focus ---------------------------------------------------
     int Focus() const { return m_focus; }
@@ -85,22 +83,22 @@ class WebWindow {
 
   private:
     void Invalidate(Box outer) { m_dirty = m_dirty.Union(outer); }
+    // Sizes the window round a client area of `client`'s size.
+    void Place(const Box& client);
     void BuildControls();
-    std::vector<int> PaintOrder() const;
 
     CWnd& m_wnd;
     const DialogTemplate* m_tpl;
     FontRequest m_font;
     int m_x = 0, m_y = 0;
-    int m_clientX = 0, m_clientY = 0; // the client's origin in the window
-    int m_frame = 0;                  // width of the frame round the client
-    bool m_thinBorder = false;
+    WindowFrame m_frame;
+    Box m_clientBox;       // where the client area stands in the window
     std::string m_caption; // a caption bar's text; none when empty
     Surface m_client;
     Surface m_clientShown;         // the client as last drawn on the page
     int m_width = 0, m_height = 0; // the whole window, frame included
     Box m_dirty;
-    std::vector<WebControl> m_controls;
+    ControlTable m_controls;
     int m_focus = -1;
     std::vector<MenuItem> m_menu;
 };

@@ -1,5 +1,4 @@
-// The program's calls into the page (declared in PageBridge.h and
-// TestHooks.cpp). The page itself, its canvas, text input and event
+// The program's calls into the page (declared in PageBridge.h). The page itself, its canvas, text input and event
 // handlers, is shell.html: its handlers only queue events on
 // Module.tervanQueue, and the program takes them from here.
 mergeInto(LibraryManager.library, {
@@ -65,31 +64,5 @@ mergeInto(LibraryManager.library, {
 
   tervan_program_ended: function () {
     Module.tervanPage.ended();
-  },
-
-  // --- The test page only ---------------------------------------------------
-  tervan_test_param: function (name, fallback) {
-    var value = new URLSearchParams(location.search).get(UTF8ToString(name));
-    return value === null ? fallback : Number(value);
-  },
-
-  tervan_test_record: function (line) {
-    Module.tervanTest.journal.push(UTF8ToString(line));
-  },
-
-  tervan_test_tick: function (id) {
-    var test = Module.tervanTest;
-    test.ticks[id] = (test.ticks[id] || 0) + 1;
-    test.tickTimes.push([id, performance.now()]);
-  },
-
-  tervan_test_snapshot: function (number) {
-    var page = Module.tervanPage;
-    var image = page.context.getImageData(0, 0, page.canvas.width, page.canvas.height);
-    Module.tervanTest.snapshots[number] = image.data;
-  },
-
-  tervan_test_state: function (json) {
-    Module.tervanTest.state = JSON.parse(UTF8ToString(json));
   },
 });

@@ -1,19 +1,37 @@
 // The auxiliary dialogs on the real backend: the level dialog's answers, the
-// warning's wrapped text, and the About box from "Inf" and from the menu
-// that stands in for the window's system menu. The main window ends by
-// "Sortir", Escape and its close button.
+// warning's wrapped text, focus and selection in a read-only text, and the About box from "Inf" and
+// from the menu that stands in for the window's system menu. The main window ends by "Sortir",
+// Escape and its close button.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextLayout>
+#include <QMouseEvent>
 
 #include "E2eFixture.h"
 #include "ProbeDlg.h"
 #include "app/LevelDlg.h"
 #include "app/TervanDlg.h"
 #include "app/WarningDlg.h"
+#include "platform/qt/EditControl.h"
+
+namespace {
+// How many bands of rows with dark ink the picture has, one for each line of
+// text.
+int InkBands(const QImage& image)
+{
+    int bands = 0;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 100;
+        bands += ink && !inBand;
+        inBand = ink;
+    }
+    return bands;
+}
+} // namespace
 
 class DialogsTest : public E2eTest {};
 
@@ -50,6 +68,39 @@ TEST_F(DialogsTest, LevelDialogAnswersReturnEscapeAndTypedText)
     EXPECT_EQ(cancelled.m_strLevel, "");
 }
 
+TEST_F(DialogsTest, AReadOnlyTextTakesTheFocusAndTheMouseSelectsInIt)
+{
+    CWarningDlg warning;
+    warning.m_strMessage = "Compte amb el mercuri.";
+    OnNextModal([&](CDialog&, DialogWindow& window) {
+        auto* text = dynamic_cast<EditControl*>(window.Control(IDC_WARNING_TEXT));
+        ASSERT_NE(text, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return window.isActiveWindow(); }));
+        // Tab from "OK" past the hidden "Cancel" reaches the message, all of
+        // it selected; Return, the message's own, does nothing.
+        EXPECT_EQ(window.focusWidget(), window.Control(IDOK));
+        Key(window, Qt::Key_Tab);
+        EXPECT_EQ(window.focusWidget(), text);
+        EXPECT_EQ(text->State().SelStart(), 0u);
+        EXPECT_EQ(text->State().SelEnd(), warning.m_strMessage.str().size());
+        Key(window, Qt::Key_Return);
+        EXPECT_TRUE(window.isVisible());
+        // A click leaves only the caret, before the character nearest it; a
+        // drag selects from there.
+        QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(0, 6));
+        EXPECT_FALSE(text->State().HasSelection());
+        EXPECT_EQ(text->State().caret, 0u);
+        QTest::mousePress(text, Qt::LeftButton, {}, QPoint(0, 6));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(500, 6), text->mapToGlobal(QPointF(500, 6)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(text, &drag);
+        EXPECT_EQ(text->State().SelEnd(), warning.m_strMessage.str().size());
+        QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(500, 6));
+        Key(window, Qt::Key_Escape);
+    });
+    warning.DoModal();
+}
+
 TEST_F(DialogsTest, WarningWrapsItsMessageAndReturnClosesIt)
 {
     CWarningDlg warning;
@@ -57,12 +108,16 @@ TEST_F(DialogsTest, WarningWrapsItsMessageAndReturnClosesIt)
                            "estaria a punt de vessar i això és perillós.";
     OnNextModal([&](CDialog&, DialogWindow& window) {
         EXPECT_EQ(window.ControlText(IDC_WARNING_TEXT).toStdString(), warning.m_strMessage.str());
-        auto* text = window.Control(IDC_WARNING_TEXT)->findChild<QPlainTextEdit*>();
-        ASSERT_NE(text, nullptr);
-        // One paragraph, wrapped at word boundaries onto several lines.
-        EXPECT_EQ(text->document()->blockCount(), 1);
-        EXPECT_GT(text->document()->firstBlock().layout()->lineCount(), 1);
+        // Wrapped at word boundaries onto several lines of ink, each inside
+        // the edit.
+        EXPECT_GE(InkBands(window.Control(IDC_WARNING_TEXT)->grab().toImage()), 3);
         EXPECT_FALSE(window.Control(IDCANCEL)->isVisibleTo(&window));
+        // Assistive technology reads the message as a read-only text.
+        QAccessibleInterface* text =
+            QAccessible::queryAccessibleInterface(window.Control(IDC_WARNING_TEXT));
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(QAccessible::Name).toStdString(), warning.m_strMessage.str());
+        EXPECT_TRUE(text->state().readOnly);
         Key(window, Qt::Key_Return);
     });
     EXPECT_EQ(warning.DoModal(), IDOK);

@@ -24,8 +24,8 @@
 // Where the template puts a control, in client pixels.
 inline QRect TemplateRect(const DialogTemplate& t, const ControlTemplate& c)
 {
-    const int left = DluToPixelsX(t, c.x), top = DluToPixelsY(t, c.y);
-    return QRect(left, top, DluToPixelsX(t, c.x + c.cx) - left, DluToPixelsY(t, c.y + c.cy) - top);
+    const Box b = ControlRect(t, c);
+    return QRect(b.x, b.y, b.w, b.h);
 }
 
 class E2eTest : public ::testing::Test {

@@ -240,6 +240,23 @@ TEST(TextTest, CatalanAccentsAndOrdinalHaveTheirMarks)
     EXPECT_EQ(latin1.pixels(), utf8.pixels());
 }
 
+TEST(TextTest, InkAboveTheBaselineIsTheTallestGlyphsTop)
+{
+    // The dialogs' 10 px face: its accented capitals reach above the ascent.
+    const FontRequest dialog = Request("MS Sans Serif", -10, 0);
+    const FontMetrics m = MetricsOf(dialog);
+    for (const char* text : {"O", "Ó", "ATENCIÓ", "a", "·"}) {
+        Page page(80, 40, dialog);
+        page.Write(10, 20, text, TA_LEFT | TA_BASELINE);
+        EXPECT_EQ(TextRenderer::InkAbove(dialog, text), 20 - InkOf(page.dc()).top) << text;
+    }
+    EXPECT_EQ(TextRenderer::InkAbove(dialog, "ATENCIÓ"), TextRenderer::InkAbove(dialog, "Ó"));
+    EXPECT_GT(TextRenderer::InkAbove(dialog, "Ó"), m.ascent);
+    EXPECT_LE(TextRenderer::InkAbove(dialog, "ATENCIO"), m.ascent);
+    EXPECT_EQ(TextRenderer::InkAbove(dialog, ""), 0);
+    EXPECT_EQ(TextRenderer::InkAbove(dialog, "   "), 0);
+}
+
 TEST(TextTest, FacesAreSubstitutedOrMatched)
 {
     for (const auto& [requested, installed] : {std::pair{"Comic Sans Serif", "Comic Neue"},

@@ -1,6 +1,5 @@
-#include "platform/web/TestHooks.h"
+#include "TestHooks.h"
 
-#if TERVAN_WEB_TEST
 #include <cstdio>
 #include <string>
 
@@ -17,6 +16,9 @@ void tervan_test_state(const char* json);
 }
 
 namespace {
+// The test page's own events, queued by the tests as the page queues the
+// user's (harness.js): a command and its number.
+constexpr int kTestCommand = 8;
 constexpr int kCheckpoint = 1;
 
 void Record(const std::string& line)
@@ -53,7 +55,7 @@ std::string TopState(WebBackend& backend)
     bool first = true;
     const auto& controls = top->Controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const WebControl& c = controls[i];
+        const DialogControl& c = controls[i];
         if (c.id == IDC_STATIC)
             continue;
         json += std::string(first ? "" : ",") + "{\"id\":" + std::to_string(c.id) +
@@ -100,14 +102,12 @@ void InstallTestHooks(WebBackend& backend)
             tervan_test_state(published.c_str());
         }
     };
-    backend.Input().onTestCommand = [&backend](int command, int number, const std::string&) {
-        if (command == kCheckpoint) {
+    backend.Input().onOtherEvent = [&backend](int kind, const int* fields, const std::string&) {
+        if (kind == kTestCommand && fields[0] == kCheckpoint) {
+            const int number = fields[1];
             Record("check " + std::to_string(number));
             backend.Present();
             tervan_test_snapshot(number);
         }
     };
 }
-#else
-void InstallTestHooks(WebBackend&) {}
-#endif

@@ -1,23 +1,6 @@
-#include "platform/web/Painter.h"
+#include "platform/Painter.h"
 
 #include <algorithm>
-
-Box Box::Intersect(const Box& o) const
-{
-    const int l = std::max(x, o.x), t = std::max(y, o.y);
-    const int r = std::min(Right(), o.Right()), b = std::min(Bottom(), o.Bottom());
-    return r > l && b > t ? Box{l, t, r - l, b - t} : Box{};
-}
-
-Box Box::Union(const Box& o) const
-{
-    if (Empty())
-        return o;
-    if (o.Empty())
-        return *this;
-    const int l = std::min(x, o.x), t = std::min(y, o.y);
-    return {l, t, std::max(Right(), o.Right()) - l, std::max(Bottom(), o.Bottom()) - t};
-}
 
 Painter::Painter(Surface& surface, Box clip, int dx, int dy)
     : m_surface(surface), m_clip(clip.Intersect({0, 0, surface.width, surface.height})), m_dx(dx),
@@ -60,32 +43,6 @@ void Painter::Frame(Box b, Pixel color)
     HLine(b.x, b.Right() - 1, b.Bottom() - 1, color);
     VLine(b.x, b.y, b.Bottom() - 1, color);
     VLine(b.Right() - 1, b.y, b.Bottom() - 1, color);
-}
-
-void Painter::Edge(Box b, Pixel topLeft, Pixel bottomRight)
-{
-    if (b.Empty())
-        return;
-    const int x1 = b.Right() - 1, y1 = b.Bottom() - 1;
-    HLine(b.x, x1 - 1, b.y, topLeft);
-    VLine(b.x, b.y, y1 - 1, topLeft);
-    HLine(b.x, x1, y1, bottomRight);
-    VLine(x1, b.y, y1, bottomRight);
-}
-
-void Painter::FocusFrame(Box b, Pixel color)
-{
-    if (b.Empty())
-        return;
-    const int x1 = b.Right() - 1, y1 = b.Bottom() - 1;
-    for (int x = b.x; x <= x1; x += 2) {
-        Fill({x, b.y, 1, 1}, color);
-        Fill({x, y1, 1, 1}, color);
-    }
-    for (int y = b.y; y <= y1; y += 2) {
-        Fill({b.x, y, 1, 1}, color);
-        Fill({x1, y, 1, 1}, color);
-    }
 }
 
 void Painter::Picture(int x, int y, const Surface& picture)

@@ -19,7 +19,9 @@ struct EditText {
     bool HasSelection() const { return caret != anchor; }
 
     // Replaces the text; the caret goes to its start, as a new text's does.
-    void Set(const std::string& value);
+    // An unchanged text is left alone, caret and selection too (a text set
+    // on every timer tick costs nothing): false then.
+    bool Set(const std::string& value);
     // Takes the state the page's text input reports; offsets past the end or
     // inside a character are moved to the nearest character start before.
     void Mirror(const std::string& value, std::size_t start, std::size_t end, bool backward);

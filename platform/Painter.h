@@ -1,29 +1,16 @@
-// Drawing the windows' frames and controls onto a surface, every operation
+// Drawing windows' frames and controls onto a surface, every operation
 // clipped to one rectangle: a window repaints only the part that changed.
-// Text goes through the framework's own FreeType renderer, as the back
-// buffer's does.
+// Text goes through the framework's own FreeType renderer, as a memory
+// DC's does.
 #pragma once
 
 #include <string>
 
+#include "platform/Box.h"
 #include "platform/Gdi.h"
 #include "platform/Surface.h"
 #include "platform/TextRenderer.h"
 #include "platform/Types.h"
-
-// A rectangle as x, y, width, height; empty when either size is not positive.
-struct Box {
-    int x = 0, y = 0, w = 0, h = 0;
-    bool Empty() const { return w <= 0 || h <= 0; }
-    int Right() const { return x + w; }
-    int Bottom() const { return y + h; }
-    bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
-    Box Intersect(const Box& o) const;
-    Box Union(const Box& o) const;
-    Box Offset(int dx, int dy) const { return {x + dx, y + dy, w, h}; }
-    Box Inset(int d) const { return {x + d, y + d, w - 2 * d, h - 2 * d}; }
-    bool operator==(const Box& o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
-};
 
 class Painter {
   public:
@@ -41,11 +28,6 @@ class Painter {
     void Frame(Box b, Pixel color);
     void HLine(int x0, int x1, int y, Pixel color); // x0..x1 inclusive
     void VLine(int x, int y0, int y1, Pixel color); // y0..y1 inclusive
-    // The classic 3-D edge: top and left in `topLeft`, bottom and right in
-    // `bottomRight`.
-    void Edge(Box b, Pixel topLeft, Pixel bottomRight);
-    // Dotted outline of a focused control: every other pixel.
-    void FocusFrame(Box b, Pixel color);
     void Picture(int x, int y, const Surface& picture);
     // One line of text with its cell's top-left (or as `align` says) at (x, y).
     void Text(const FontRequest& font, int x, int y, const std::string& text, Pixel color,

@@ -1,6 +1,6 @@
-#include "platform/web/EditText.h"
+#include "platform/EditText.h"
 
-#include "platform/web/Painter.h"
+#include "platform/Painter.h"
 
 namespace {
 bool IsContinuation(unsigned char c)
@@ -28,11 +28,14 @@ std::size_t NextBoundary(const std::string& s, std::size_t at)
 }
 } // namespace
 
-void EditText::Set(const std::string& value)
+bool EditText::Set(const std::string& value)
 {
+    if (value == text)
+        return false;
     text = value;
     caret = anchor = 0;
     scroll = 0;
+    return true;
 }
 
 void EditText::Mirror(const std::string& value, std::size_t start, std::size_t end, bool backward)

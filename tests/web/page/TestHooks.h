@@ -1,5 +1,5 @@
-// The test page's hooks (built only with TERVAN_WEB_TEST; the shipped page
-// has none and reads nothing from its address): a date and a clock scale
+// The test page's hooks (built only into the test page; the shipped page has
+// none and reads nothing from its address): a date and a clock scale
 // from the address, a journal of every message the windows receive (from
 // which the headless build replays the same run), a count of each timer's
 // ticks, snapshots of the canvas at checkpoints, and the top window's
