@@ -68,6 +68,23 @@ TEST_F(DialogsTest, LevelDialogAnswersReturnEscapeAndTypedText)
     EXPECT_EQ(cancelled.m_strLevel, "");
 }
 
+// The level dialog's 11-point "Comic Sans MS" makes 2.40625 px per dialog
+// unit across and 2.578125 down: its 137 x 61 units are 329 x 157 pixels
+// inside a 3-px modal frame, and its 35 x 14-unit OK at (87, 23) spans
+// 209..292 across and 59..94 down. Worked out by hand, as the user sees it.
+TEST_F(DialogsTest, TheLevelDialogOnTheScreenIsSizedByItsElevenPointFont)
+{
+    CLevelDlg dlg;
+    OnNextModal([](CDialog&, DialogWindow& window) {
+        EXPECT_EQ(window.size(), QSize(335, 163));
+        EXPECT_EQ(window.Client().geometry(), QRect(3, 3, 329, 157));
+        EXPECT_EQ(window.Control(IDOK)->geometry(), QRect(209, 59, 84, 36));
+        EXPECT_EQ(window.Control(IDC_LEVEL)->geometry(), QRect(60, 59, 96, 36));
+        Key(window, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
 TEST_F(DialogsTest, AReadOnlyTextTakesTheFocusAndTheMouseSelectsInIt)
 {
     CWarningDlg warning;

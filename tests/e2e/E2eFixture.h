@@ -12,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 
 #include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
@@ -20,6 +21,16 @@
 #include "platform/qt/ClientArea.h"
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/QtBackend.h"
+
+// How a failed test shows Qt's sizes and rectangles.
+inline void PrintTo(const QSize& s, std::ostream* out)
+{
+    *out << s.width() << " x " << s.height();
+}
+inline void PrintTo(const QRect& r, std::ostream* out)
+{
+    *out << "{" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << "}";
+}
 
 // Where the template puts a control, in client pixels.
 inline QRect TemplateRect(const DialogTemplate& t, const ControlTemplate& c)
