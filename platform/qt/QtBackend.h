@@ -88,6 +88,8 @@ class QtBackend : public IBackend {
         std::function<void()> action;
     };
 
+    // True once the window's end has been asked for, before its loop leaves.
+    bool HasEnded(CWnd& wnd) const;
     void Dispatch(CWnd& wnd, const MSG& msg);
     // Delivers what waited for blocking work: input in order, paints, then
     // each timer that fell due, once.

@@ -10,8 +10,19 @@
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/QtBackend.h"
 
+bool QtBackend::HasEnded(CWnd& wnd) const
+{
+    auto it = m_windows.find(&wnd);
+    return it != m_windows.end() && it->second->ended;
+}
+
 void QtBackend::Dispatch(CWnd& wnd, const MSG& msg)
 {
+    // Once a window's end is asked for, nothing more reaches it: no input
+    // that waited behind the command that ended it, no tick, no paint. Its
+    // loop leaves first, as a classic modal loop does.
+    if (HasEnded(wnd))
+        return;
     ++m_nDispatchDepth;
     wnd.SendMessage(msg.message, msg.wParam, msg.lParam);
     --m_nDispatchDepth;
