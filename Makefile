@@ -6,7 +6,7 @@ BUILD_WEB ?= build-web
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON -DTERVAN_BUILD_QT=ON -DTERVAN_BUILD_TESTS=ON
 
-.PHONY: all deps deps-web configure build run test web test-web package check-package bench artwork docs-pictures clean
+.PHONY: all deps deps-web configure build run test sanitized fuzz web test-web package check-package bench artwork docs-pictures clean
 
 all: build
 
@@ -27,17 +27,34 @@ build: configure
 run: deps build
 	@bash scripts/run.sh $(BUILD)
 
-# Every test in $(BUILD); then the core and its headless tests once more in
-# $(BUILD)-asan, with AddressSanitizer (leaks too) and UndefinedBehaviorSanitizer.
+# Every test in $(BUILD); then all of them once more in $(BUILD)-asan, the
+# real Qt window's offscreen too, built by Clang with AddressSanitizer (leaks
+# too) and UndefinedBehaviorSanitizer; then each fuzzer of tests/fuzz for
+# FUZZ_TEST_SECONDS from its seed corpus.
+FUZZ_TEST_SECONDS ?= 20
 test: deps build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	@cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERVAN_WERROR=ON \
-		-DTERVAN_BUILD_QT=OFF -DTERVAN_BUILD_TESTS=ON -DTERVAN_SANITIZE=ON >/dev/null
-	@cmake --build $(BUILD)-asan -j $(JOBS)
+	@$(MAKE) --no-print-directory sanitized
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:abort_on_error=1 ctest --output-on-failure -j $(JOBS)
+	@JOBS=$(JOBS) bash scripts/fuzz.sh $(BUILD)-asan $(FUZZ_TEST_SECONDS)
 	@$(MAKE) --no-print-directory test-web
+
+# The sanitized build in $(BUILD)-asan, with the fuzzers; a folder a
+# compiler other than Clang configured is started afresh.
+sanitized: deps
+	@grep -qs 'CMAKE_CXX_COMPILER:.*clang' $(BUILD)-asan/CMakeCache.txt || rm -rf $(BUILD)-asan
+	@cmake -S . -B $(BUILD)-asan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTERVAN_WERROR=ON -DTERVAN_BUILD_QT=ON -DTERVAN_BUILD_TESTS=ON -DTERVAN_SANITIZE=ON \
+		-DTERVAN_FUZZ=ON >/dev/null
+	@cmake --build $(BUILD)-asan -j $(JOBS)
+
+# Each fuzzer for FUZZ_SECONDS (FUZZERS="bmp edit" picks some), from its
+# seeds and what earlier runs found, kept in $(BUILD)-asan/fuzz/found.
+FUZZ_SECONDS ?= 600
+fuzz: sanitized
+	@JOBS=$(JOBS) bash scripts/fuzz.sh $(BUILD)-asan $(FUZZ_SECONDS) keep
 
 # The browser version, $(BUILD_WEB)/tervan.html: one self-contained file. Its
 # font picker is built with the desktop's libraries in $(BUILD).

@@ -4,7 +4,8 @@
 # target; this adds the AppStream metainfo, the manual page, the copyright
 # file and the changelog, sets up CPack and, with the tests, the tests that
 # build the package and validate what is inside it.
-if(NOT TARGET tervan OR NOT UNIX OR APPLE)
+# A sanitized build is there for its tests and is never packaged.
+if(NOT TARGET tervan OR NOT UNIX OR APPLE OR TERVAN_SANITIZE)
   return()
 endif()
 
