@@ -1,5 +1,7 @@
 #include "platform/EditText.h"
 
+#include <cstdint>
+
 #include "platform/Painter.h"
 
 namespace {
@@ -57,11 +59,14 @@ void EditText::SelectAll()
 
 std::size_t OffsetAtX(const FontRequest& font, const std::string& text, int x)
 {
+    // A text's width is the sum of its characters' advances, so each
+    // character is measured once, in the order they stand: a text pasted
+    // whole, tens of thousands of characters, answers at once.
     std::size_t at = 0;
-    int left = 0;
+    std::int64_t left = 0;
     while (at < text.size()) {
         const std::size_t next = NextBoundary(text, at);
-        const int right = TextWidth(font, text.substr(0, next));
+        const std::int64_t right = left + TextWidth(font, text.substr(at, next - at));
         if (x < (left + right + 1) / 2)
             return at;
         left = right;

@@ -112,6 +112,10 @@ write("edit", {
                                    (PLACE,), (DRAW, True), (PRESS, 300, 0, True), (DRAW, False)]),
     "set-and-select": edit_session([(SET, b"47,5"), (SELECT_ALL,), (DRAW, True),
                                     (MIRROR, b"\xff\xc3(\xe2\x82", 3, 1, False), (DRAW, True)]),
+    # A paste of twenty thousand bytes, then clicks across it: each click
+    # measures the text once, not once a character.
+    "long-paste": edit_session([(SET, "à12,5é ".encode() * 2500), (PRESS, 90000, 7, True),
+                                (DRAG, 20, 50, False), (PLACE,), (DRAW, True)]),
 })
 
 

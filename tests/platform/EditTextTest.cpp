@@ -65,6 +65,27 @@ TEST(EditTextTest, AClickFindsTheNearestCharacterBoundary)
     EXPECT_EQ(OffsetAtX(kFont, "", 10), 0u);
 }
 
+// Bytes that are not all UTF-8 (a lone continuation byte, a sequence cut
+// short, a byte that starts none) among characters that are: a click goes
+// to the character start nearest it by the width of the text before it.
+TEST(EditTextTest, AClickInBrokenUtf8GoesByTheWidthOfTheTextBeforeIt)
+{
+    const std::string text = "a\x82\xe2\x82€\xff\xc3(b";
+    std::vector<std::size_t> starts = {0};
+    for (std::size_t i = 1; i <= text.size(); ++i)
+        if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    ASSERT_EQ(starts, (std::vector<std::size_t>{0, 2, 4, 7, 8, 9, 10, 11}));
+    for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
+        const int left = TextWidth(kFont, text.substr(0, starts[k]));
+        const int right = TextWidth(kFont, text.substr(0, starts[k + 1]));
+        ASSERT_GE(right - left, 2) << k;
+        const int middle = (left + right + 1) / 2;
+        EXPECT_EQ(OffsetAtX(kFont, text, middle - 1), starts[k]) << k;
+        EXPECT_EQ(OffsetAtX(kFont, text, middle), starts[k + 1]) << k;
+    }
+}
+
 TEST(EditTextTest, LinesWrapAtSpacesAndNewLinesWithinTheirWidth)
 {
     const std::string text = "El tub dret s'ha de moure per amunt.";
