@@ -36,6 +36,8 @@ add_library(tervan_platform STATIC ${TERVAN_PLATFORM_SOURCES} platform/web/Embed
 target_link_libraries(tervan_platform PUBLIC tervan_base tervan_freetype)
 target_compile_options(tervan_platform PRIVATE ${TERVAN_WARNINGS})
 
+# Every byte of the page is downloaded: the bitmaps go in compressed.
+set(TERVAN_PACK_BITMAPS ON)
 include(cmake/ProgramLibraries.cmake)
 
 add_library(tervan_page_data STATIC ${TERVAN_PAGE_FONTS})
