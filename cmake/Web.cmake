@@ -11,6 +11,9 @@
 set(TERVAN_FREETYPE_DIR "" CACHE PATH "FreeType built for WebAssembly")
 set(TERVAN_PAGE_FONTS "" CACHE FILEPATH "Generated embedded fonts of the page")
 set(TERVAN_TEST_FONTS "" CACHE FILEPATH "Generated embedded fonts of the wasm tests")
+# Every byte of the page is downloaded: the smallest code the compiler makes.
+set(CMAKE_C_FLAGS_MINSIZEREL "-Oz -DNDEBUG")
+set(CMAKE_CXX_FLAGS_MINSIZEREL "-Oz -DNDEBUG")
 foreach(_input TERVAN_FREETYPE_DIR TERVAN_PAGE_FONTS)
   if(NOT EXISTS "${${_input}}")
     message(FATAL_ERROR "${_input} is not set: run scripts/build-web.sh (make web)")
@@ -53,37 +56,42 @@ add_custom_command(OUTPUT ${_icon_cpp}
 target_sources(tervan_page_data PRIVATE ${_icon_cpp})
 
 # The page. Asyncify lets the program's nested loops (a modal dialog, a
-# Sleep) hand the browser back its thread and carry on where they were.
+# Sleep) hand the browser back its thread and carry on where they were; only
+# the functions that can reach a wait are instrumented (cmake/WebAsyncify.cmake).
 file(GLOB TERVAN_WEB_SOURCES CONFIGURE_DEPENDS platform/web/*.cpp)
 list(FILTER TERVAN_WEB_SOURCES EXCLUDE REGEX "/EmbeddedFontMatch\\.cpp$")
 set(TERVAN_WEB_LINK_OPTIONS
   -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sASYNCIFY_IMPORTS=[tervan_wait]
-  # FreeType calls nothing that waits: its many function pointers need no
-  # unwinding code, which would add a tenth to the program.
-  "-sASYNCIFY_REMOVE=[\"FT_*\",\"ft_*\",\"TT_*\",\"cff_*\",\"cf2_*\",\"af_*\",\"ps_*\",\"t1_*\",\"T1_*\",\"sfnt_*\",\"gray_*\",\"psh_*\",\"pfr_*\",\"t42_*\",\"bdf_*\",\"pcf_*\",\"FNT_*\",\"fnt_*\",\"tt*\",\"cid_*\"]"
   -sSINGLE_FILE=1 -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sMINIFY_HTML=0
   -sINITIAL_MEMORY=16777216 -sTOTAL_STACK=1048576
   -sEXPORTED_RUNTIME_METHODS=[] -sEXIT_RUNTIME=0
   --js-library ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
   --shell-file ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+include(cmake/WebAsyncify.cmake)
 
 function(tervan_page name)
-  add_executable(${name} ${TERVAN_WEB_SOURCES})
-  set_target_properties(${name} PROPERTIES SUFFIX ".html")
-  # The whole core goes in: the application object is a global that nothing
-  # refers to by name, so a plain archive link would leave it out.
-  target_link_libraries(${name} PRIVATE
-    -Wl,--whole-archive tervan_app -Wl,--no-whole-archive tervan_platform tervan_page_data
-    tervan_freetype)
-  target_compile_options(${name} PRIVATE ${TERVAN_WARNINGS})
-  target_link_options(${name} PRIVATE ${TERVAN_WEB_LINK_OPTIONS})
-  set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS
-    ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
-    ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+  # The page's own sources, compiled once for the page and its scan link.
+  add_library(${name}_objects OBJECT ${TERVAN_WEB_SOURCES})
+  target_link_libraries(${name}_objects PRIVATE tervan_platform)
+  target_compile_options(${name}_objects PRIVATE ${TERVAN_WARNINGS})
+  foreach(target ${name} ${name}-scan)
+    add_executable(${target} $<TARGET_OBJECTS:${name}_objects>)
+    set_target_properties(${target} PROPERTIES SUFFIX ".html")
+    # The whole core goes in: the application object is a global that
+    # nothing refers to by name, so a plain archive link would leave it out.
+    target_link_libraries(${target} PRIVATE
+      -Wl,--whole-archive tervan_app -Wl,--no-whole-archive tervan_platform tervan_page_data
+      tervan_freetype)
+    target_link_options(${target} PRIVATE ${TERVAN_WEB_LINK_OPTIONS})
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
+      ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+  endforeach()
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DPAGE=$<TARGET_FILE:${name}>
             -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WasmOutOfScript.cmake
     VERBATIM)
+  tervan_asyncify_only(${name} ${name}-scan)
 endfunction()
 
 # The shipped page reads nothing from its address; the test page (never
@@ -91,7 +99,7 @@ endfunction()
 # journal of every message, for the browser tests.
 tervan_page(tervan)
 tervan_page(tervan-test)
-target_compile_definitions(tervan-test PRIVATE TERVAN_WEB_TEST=1)
+target_compile_definitions(tervan-test_objects PRIVATE TERVAN_WEB_TEST=1)
 
 if(TERVAN_BUILD_TESTS AND EXISTS "${TERVAN_TEST_FONTS}")
   include(cmake/WebTests.cmake)
