@@ -44,6 +44,7 @@ enum PageEvent {
     kEditState = 6,   // selection start, end, backwards; the text
     kContextMenu = 7, // x, y
     kTestCommand = 8, // test page only: a command and its number; its text
+    kLongPress = 9,   // x, y: a finger held still on the canvas
 };
 
 enum PageKey {
