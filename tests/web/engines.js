@@ -11,7 +11,6 @@ import net from 'node:net';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
-import { pageUrl } from './browser.js';
 
 export const firefoxPath = process.env.TERVAN_FIREFOX || '/usr/bin/firefox-esr';
 export const webkitDriverPath = process.env.TERVAN_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver';
@@ -33,7 +32,7 @@ async function poll(evaluate, condition, arg, timeout) {
 
 // --- Firefox -----------------------------------------------------------------
 
-export async function openFirefox(params, viewport = { width: 800, height: 500 }) {
+export async function openFirefox(url, viewport = { width: 800, height: 500 }) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tervan-firefox-'));
   const browser = await puppeteer.launch({
     browser: 'firefox', executablePath: firefoxPath, headless: true, protocol: 'webDriverBiDi',
@@ -45,10 +44,11 @@ export async function openFirefox(params, viewport = { width: 800, height: 500 }
   });
   const page = await browser.newPage();
   await page.setViewport(viewport);
-  await page.goto(pageUrl('tervan-test.html', params));
+  await page.goto(url);
   const evaluate = (fn, arg) => page.evaluate(fn, arg);
   return {
     name: 'Firefox ' + (await browser.version()).split('/')[1],
+    navigate: (to) => page.goto(to),
     evaluate,
     waitFor: (fn, arg, timeout = 20000) => poll(evaluate, fn, arg, timeout),
     click: (x, y) => page.mouse.click(x, y),
@@ -86,7 +86,7 @@ function freePort() {
   });
 }
 
-export async function openWebKit(params, viewport = { width: 800, height: 500 }) {
+export async function openWebKit(url, viewport = { width: 800, height: 500 }) {
   const port = await freePort();
   // WebKitWebDriver starts MiniBrowser, which needs a display: a virtual one.
   const driver = spawn('xvfb-run', ['-a', '-s', '-screen 0 1600x1200x24', webkitDriverPath,
@@ -113,7 +113,7 @@ export async function openWebKit(params, viewport = { width: 800, height: 500 })
   session = '/session/' + created.sessionId;
   // The window's outer size: MiniBrowser's own bar takes some of it.
   await call('POST', session + '/window/rect', viewport);
-  await call('POST', session + '/url', { url: pageUrl('tervan-test.html', params) });
+  await call('POST', session + '/url', { url });
   const evaluate = (fn, arg) => call('POST', session + '/execute/sync', {
     script: `return (${fn.toString()})(arguments[0]);`, args: [arg === undefined ? null : arg] });
   const pointer = (kind, steps) => call('POST', session + '/actions', { actions: [{
@@ -124,6 +124,7 @@ export async function openWebKit(params, viewport = { width: 800, height: 500 })
     actions: values.flatMap((v) => [{ type: 'keyDown', value: v }, { type: 'keyUp', value: v }]) }] });
   return {
     name: 'WebKitGTK ' + created.capabilities.browserVersion,
+    navigate: (to) => call('POST', session + '/url', { url: to }),
     evaluate,
     waitFor: (fn, arg, timeout = 20000) => poll(evaluate, fn, arg, timeout),
     click: (x, y) => pointer('mouse', [at(x, y), { type: 'pointerDown', button: 0 },

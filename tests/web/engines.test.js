@@ -6,6 +6,7 @@
 // included. In Firefox, a finger held still opens the context menu.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
+import { pageUrl } from './browser.js';
 import { openFirefox, openWebKit } from './engines.js';
 import * as h from './harness.js';
 
@@ -89,7 +90,7 @@ function crop(rgb, rect) {
 }
 
 async function practical(open) {
-  const b = await open({ date: kDate, scale: 0.1 });
+  const b = await open(pageUrl('tervan-test.html', { date: kDate, scale: 0.1 }));
   try {
     const s = steps(b);
     // Start-up: the title dialog, "Entra", the bench in its frame.
@@ -176,7 +177,7 @@ test('in WebKitGTK: the title, the valve, the drag, the level dialog and a pract
 });
 
 test('in Firefox: a finger held still on the bench opens the context menu', async () => {
-  const b = await openFirefox({ date: kDate, scale: 1 });
+  const b = await openFirefox(pageUrl('tervan-test.html', { date: kDate, scale: 1 }));
   try {
     const s = steps(b);
     await s.window(kTitle);
