@@ -43,7 +43,8 @@ enum PageEvent {
     kKeyPress = 5,    // key (PageKey), shift
     kEditState = 6,   // selection start, end, backwards; the text
     kContextMenu = 7, // x, y
-    // Kinds past these are the test page's own.
+    // 8 is the test page's own; kinds this backend does not know go to a listener.
+    kLongPress = 9, // x, y: a finger held still on the canvas
 };
 
 enum PageKey {

@@ -3,7 +3,8 @@
 // selection, or reaches a window's client area as mouse messages; keys move
 // the focus (Tab), press the focused or default button (Return, Space) or
 // cancel (Escape); the page's text input reports what was typed into the
-// edit it stands behind; a context menu offers a window's system-menu items.
+// edit it stands behind; a context menu offers a window's system-menu items,
+// opened by a right click or by a finger held still.
 // Only the top window takes input: the others wait under their modal dialog.
 #pragma once
 
@@ -36,6 +37,7 @@ class PageInput {
     void Key(int key, bool shift);
     void EditState(const std::string& text, int start, int end, bool backwards);
     void OpenMenu(int x, int y);
+    void LongPress(int x, int y);
     void SendClientMouse(WebWindow& w, unsigned message, int x, int y, bool down);
     void ChooseMenuItem(int index);
 
