@@ -13,6 +13,8 @@ void CTervanDlg::OnTimer(UINT nIDEvent)
         DriftTick();
     else if (nIDEvent == kGasTimer)
         GasTick();
+    else if (nIDEvent == kStepTimer)
+        StepTick();
 }
 
 void CTervanDlg::ValveTick()
