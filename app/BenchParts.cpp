@@ -48,11 +48,14 @@ void CTervanDlg::DescribeBench()
     ClientPart valve =
         Part(IDC_VALVE, PartRole::Toggle, IDS_VALVE,
              BackBufferBox(Bench::kValveX, Bench::kValveY, Bench::kValveSize, Bench::kValveSize));
-    valve.value = Loaded(m_bValveMoving                      ? IDS_VALVE_TURNING
+    // The last frame of a turn is shown before the turn is over.
+    const bool turning =
+        m_bValveMoving && m_nValveFrame != (m_nValveStep > 0 ? IDB_VALVE_CLOSED : IDB_VALVE_OPEN);
+    valve.value = Loaded(turning                             ? IDS_VALVE_TURNING
                          : m_nValveFrame == IDB_VALVE_CLOSED ? IDS_VALVE_CLOSED
                                                              : IDS_VALVE_OPEN)
                       .str();
-    valve.pressed = m_nValveFrame == IDB_VALVE_CLOSED && !m_bValveMoving;
+    valve.pressed = m_nValveFrame == IDB_VALVE_CLOSED && !turning;
     valve.focusable = true;
     valve.before = IDC_GAS_TEMP_C;
     SetClientPart(valve);
