@@ -12,6 +12,7 @@
 #include "platform/qt/ClientArea.h"
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/EditControl.h"
+#include "platform/qt/PartWidget.h"
 #include "platform/qt/QtLook.h"
 
 QtBackend::QtBackend()
@@ -23,6 +24,7 @@ QtBackend::QtBackend()
     QApplication::setPalette(QtLook::ClassicPalette());
     QApplication::setFont(QtLook::DialogFont());
     EditControl::ShowToAssistiveTechnology();
+    PartWidget::ShowToAssistiveTechnology();
     // The program ends when its application object returns, never because a
     // window closed: each dialog runs its own loop.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -70,8 +72,23 @@ bool QtBackend::HasControl(CWnd& wnd, int id)
 void QtBackend::EnableControl(CWnd& wnd, int id, bool enable)
 {
     if (DialogWindow* w = WindowOf(wnd))
-        if (QWidget* control = w->Control(id))
+        if (QWidget* control = w->Control(id)) {
+            if (!enable)
+                w->NoteDisabling(id);
             control->setEnabled(enable);
+        }
+}
+
+void QtBackend::ClientPartsChanged(CWnd& wnd)
+{
+    if (DialogWindow* w = WindowOf(wnd))
+        w->SyncParts();
+}
+
+int QtBackend::FocusedPart(CWnd& wnd)
+{
+    DialogWindow* w = WindowOf(wnd);
+    return w ? w->FocusedPart() : 0;
 }
 
 bool QtBackend::IsControlEnabled(CWnd& wnd, int id)

@@ -32,6 +32,7 @@ INT_PTR QtBackend::RunModal(CDialog& dlg)
 
     const BOOL focusFirst = dlg.OnInitDialog();
     if (!modal.ended && WindowOf(dlg)) {
+        window.SyncParts();
         if (focusFirst)
             window.FocusFirstTabStop();
         window.ShowCentred();
