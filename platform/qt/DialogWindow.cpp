@@ -51,7 +51,9 @@ DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplat
     m_font = ClassicLook::TemplateFont(tpl);
     m_frame = FrameOf(tpl, false);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keys when no control does, but Tab passes it by:
+    // the tab order is its controls' and parts' alone.
+    setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(true);
     m_pClient = new ClientArea(backend, dlg, client, this);
     const Box inner = ClientInOuter(clientBox, m_frame);
