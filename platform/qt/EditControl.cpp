@@ -31,7 +31,9 @@ class ReadOnlyEditAccessible : public QAccessibleWidget {
                 window ? window->Dialog().AccessibleName(m_edit->Id()) : std::string();
             return given.empty() ? m_edit->Text() : QString::fromStdString(given);
         }
-        if (t == QAccessible::Value)
+        // Its text is also its description, which a screen reader speaks
+        // after the name where it reads no value of a text.
+        if (t == QAccessible::Value || t == QAccessible::Description)
             return m_edit->Text();
         return QAccessibleWidget::text(t);
     }
