@@ -5,11 +5,13 @@
 // button and each dialog the focus is on the next step, the ring shows
 // round it over the window and not in the picture, and the tree Qt hands
 // to assistive technology says what the framework's description says.
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <cmath>
 
 #include "AccessibleTree.h"
 #include "BenchStudent.h"
+#include "app/WarningDlg.h"
 #include "model/GraphData.h"
 #include "model/LinearFit.h"
 #include "notebook/NotebookPage.h"
@@ -261,4 +263,52 @@ TEST_F(KeyboardPracticalTest, PracticalByKeysAndScreenReaderAlone)
         EXPECT_EQ(unexpectedDialogs, 0);
         ASSERT_TRUE(TabToControl(window, IDOK));
     });
+}
+
+TEST_F(KeyboardPracticalTest, QtsTabOrderIsTheFrameworksAndF1ShowsTheKeys)
+{
+    RunProgram([&](CTervanDlg& dlg, DialogWindow& window) {
+        // From "Sortir" round the window and back, forwards and backwards:
+        // each stop Qt's focus chain reaches is the one the framework's
+        // rule names.
+        for (const bool backwards : {false, true}) {
+            std::string qt, framework;
+            FocusStop expected = window.FocusedStop();
+            for (int i = 0; i < 8; ++i) {
+                expected = NextFocus(window.Facts(), dlg.GetClientParts(), expected, backwards);
+                Press(window, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+                const FocusStop got = window.FocusedStop();
+                qt += " " + std::to_string(got.kind) + ":" + std::to_string(got.index);
+                framework +=
+                    " " + std::to_string(expected.kind) + ":" + std::to_string(expected.index);
+            }
+            EXPECT_EQ(qt, framework) << (backwards ? "Shift+Tab" : "Tab");
+        }
+        // F1 asks for the keys' help.
+        int helps = 0;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                    helps += box->text().startsWith(QStringLiteral("Tecles del banc"));
+                    box->accept();
+                }
+        });
+        Press(window, Qt::Key_F1);
+        EXPECT_EQ(helps, 1);
+    });
+}
+
+TEST_F(KeyboardPracticalTest, AWarningIsAnAlertThatTakesTheFocus)
+{
+    CWarningDlg warning;
+    warning.m_strMessage = "Prova";
+    OnNextModal([&](CDialog&, DialogWindow& window) {
+        WaitUntil([&] { return window.isActiveWindow(); });
+        QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(&window);
+        EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+        EXPECT_TRUE(window.isActiveWindow());
+        EXPECT_EQ(FocusedControl(window), IDOK);
+        Key(window, Qt::Key_Return);
+    });
+    EXPECT_EQ(warning.DoModal(), IDOK);
 }
