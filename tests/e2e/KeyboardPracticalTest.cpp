@@ -284,6 +284,14 @@ TEST_F(KeyboardPracticalTest, QtsTabOrderIsTheFrameworksAndF1ShowsTheKeys)
             }
             EXPECT_EQ(qt, framework) << (backwards ? "Shift+Tab" : "Tab");
         }
+        // The README's picture: the ring on the valve, and the step buttons
+        // a tap on the right branch shows.
+        ASSERT_TRUE(TabToPart(window, IDC_VALVE));
+        ClickClient(window, Bench::kBranchX, 240);
+        ASSERT_NE(dlg.FindClientPart(IDC_STEP_UP), nullptr);
+        EXPECT_EQ(window.FocusedPart(), IDC_VALVE);
+        Bench::SavePicture(window, "keyboard-focus.png");
+
         // F1 asks for the keys' help.
         int helps = 0;
         QTimer::singleShot(0, [&] {
