@@ -51,6 +51,7 @@ set(TERVAN_WEB_LINK_OPTIONS
   -sINITIAL_MEMORY=16777216 -sTOTAL_STACK=1048576
   -sEXPORTED_RUNTIME_METHODS=[] -sEXIT_RUNTIME=0
   --js-library ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
+  --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/mirror.js
   --shell-file ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
 
 # A page: the browser backend's sources, with its own entry point (SOURCES
@@ -72,7 +73,8 @@ function(tervan_page name)
     list(APPEND _js ${_library})
   endforeach()
   set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS
-    ${_js} ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+    ${_js} ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/mirror.js
+    ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DPAGE=$<TARGET_FILE:${name}>
             -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WasmOutOfScript.cmake
