@@ -116,3 +116,64 @@ export async function noteLevelByKeys(page, button, text) {
 export async function news(page) {
   return page.evaluate(() => [...document.querySelectorAll('#news p')].map((p) => p.textContent));
 }
+
+// --- Single taps ------------------------------------------------------------
+
+// The right branch's grab strip, in canvas pixels, and an empty corner of
+// the bench a tap may land on to put the step buttons away.
+export const kStripX = 21 + 350;
+export const kBenchCorner = { x: 21 + 10, y: 21 + 390 };
+
+async function pressesTaken(page) {
+  return page.evaluate(() => Module.tervanTest.journal.filter((l) => /^msg \d+ 513 /.test(l)).length);
+}
+
+// Taps canvas pixel (x, y) with a finger `times` times, and waits until the
+// window has had every press.
+export async function tapTimes(page, x, y, times = 1) {
+  const before = await pressesTaken(page);
+  for (let i = 0; i < times; ++i) await h.tapAt(page, x, y);
+  await page.waitForFunction((n) =>
+    Module.tervanTest.journal.filter((l) => /^msg \d+ 513 /.test(l)).length >= n &&
+    Module.tervanQueue.length === 0, before + times);
+}
+
+// The centre of a part, in canvas pixels.
+export function centre(p) {
+  return { x: p.x + Math.floor(p.w / 2), y: p.y + Math.floor(p.h / 2) };
+}
+
+// Brings the left surface to its mark with single taps: a tap on the right
+// branch shows its step buttons, each tap on one moves it a row.
+export async function relevelByTaps(page) {
+  let value = (await part(page, ids.IDC_RIGHT_BRANCH)).value;
+  if (leftFromMark(value) === 0) return value;
+  if (!(await part(page, ids.IDC_STEP_UP))) {
+    await tapTimes(page, kStripX, 21 + 200);
+    await page.waitForFunction((id) => Module.tervanTest.state.parts.some((p) => p.id === id),
+                               ids.IDC_STEP_UP);
+  }
+  for (let tries = 0; tries < 6 && leftFromMark(value) !== 0; ++tries) {
+    const rows = -2 * leftFromMark(value);
+    const button = await part(page, rows < 0 ? ids.IDC_STEP_UP : ids.IDC_STEP_DOWN);
+    const at = centre(button);
+    await tapTimes(page, at.x, at.y, Math.abs(rows));
+    value = (await part(page, ids.IDC_RIGHT_BRANCH)).value;
+  }
+  return value;
+}
+
+// Notes `text` in the level dialog that button `id` opens, by taps: the
+// button, the edit (a tablet shows its keyboard), the typing, "D'acord".
+export async function noteLevelByTaps(page, id, text) {
+  const c = await h.control(page, id);
+  await h.tapAt(page, c.x + Math.floor(c.w / 2), c.y + Math.floor(c.h / 2));
+  await h.waitForWindow(page, ids.IDD_LEVEL);
+  const edit = await h.control(page, ids.IDC_LEVEL);
+  await h.tapAt(page, edit.x + 5, edit.y + Math.floor(edit.h / 2));
+  await page.waitForFunction(() => document.activeElement.id === 'typing');
+  await h.typeLevel(page, text);
+  const ok = await h.control(page, 1);
+  await h.tapAt(page, ok.x + Math.floor(ok.w / 2), ok.y + Math.floor(ok.h / 2));
+  await h.waitForWindow(page, ids.IDD_TERVAN_DIALOG);
+}

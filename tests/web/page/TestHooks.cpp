@@ -79,7 +79,7 @@ std::string TopState(WebBackend& backend)
                 ",\"w\":" + std::to_string(p.rect.w) + ",\"h\":" + std::to_string(p.rect.h) +
                 ",\"painted\":" + (p.painted ? "true" : "false") +
                 ",\"pressed\":" + (p.pressed ? "true" : "false") + ",\"value\":" + Quoted(p.value) +
-                "}";
+                ",\"now\":" + std::to_string(static_cast<int>(p.now)) + "}";
         first = false;
     }
     const FocusStop focus = top->FocusedStop();
