@@ -1,5 +1,6 @@
 #include "platform/web/MirrorJson.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -61,6 +62,24 @@ std::string Rows(const std::vector<std::vector<std::string>>& rows)
         json += "]";
     }
     return json + "]";
+}
+
+bool Inside(const Box& inner, const Box& outer)
+{
+    return inner.x >= outer.x && inner.y >= outer.y && inner.Right() <= outer.Right() &&
+           inner.Bottom() <= outer.Bottom();
+}
+
+// A panel that shows nothing of its own (a read-only edit with no text,
+// the texts standing on it) is named by the texts on it.
+std::string PanelName(const std::vector<AccessibleItem>& items, const AccessibleItem& panel)
+{
+    std::string name;
+    for (const AccessibleItem& item : items)
+        if (item.role == AccessibleRole::StaticText && Inside(item.rect, panel.rect))
+            name += (name.empty() ? "" : " ") + item.name;
+    std::replace(name.begin(), name.end(), '\n', ' ');
+    return name;
 }
 
 std::string Item(const AccessibleItem& item, int originX, int originY)
@@ -155,7 +174,10 @@ std::string MirrorJson(const MirrorFacts& f)
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (order[i]->focused)
             focus = static_cast<int>(i);
-        items += (i ? "," : "") + Item(*order[i], f.originX, f.originY);
+        AccessibleItem item = *order[i];
+        if (item.role == AccessibleRole::Edit && item.readOnly && item.name.empty())
+            item.name = PanelName(f.window->items, item);
+        items += (i ? "," : "") + Item(item, f.originX, f.originY);
     }
     std::string ring = "null";
     if (!f.ring.Empty())

@@ -239,7 +239,9 @@
 
   page.announce = function (text) {
     var line = document.createElement('p');
-    line.textContent = text;
+    // A message's line breaks are where its window wrapped it; read, it is
+    // one run of words.
+    line.textContent = text.replace(/\s*\n\s*/g, ' ');
     news.appendChild(line);
     while (news.childNodes.length > kNewsKept) news.removeChild(news.firstChild);
   };
