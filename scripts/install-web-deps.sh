@@ -5,8 +5,9 @@
 #   - a deb-src entry, in a sources file of its own, so that `apt-get source`
 #     can fetch FreeType's Debian source (scripts/build-freetype-web.sh);
 #   - Debian's chromium-headless-shell, the browser the page's tests drive;
-#   - playwright-core from npm, at the version tests/web/package-lock.json
-#     records (the -core package downloads no browser of its own).
+#   - playwright-core and axe-core from npm, at the versions
+#     tests/web/package-lock.json records (playwright-core downloads no
+#     browser of its own).
 # Other programs use apt on the machines this runs on: every apt-get waits
 # up to ten minutes for the package lock instead of failing.
 set -euo pipefail
@@ -53,8 +54,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# playwright-core, exactly as locked.
-if [ ! -d "$root/tests/web/node_modules/playwright-core" ]; then
-  echo "Installing playwright-core from npm (tests/web)"
+# playwright-core and axe-core, exactly as locked.
+if [ ! -d "$root/tests/web/node_modules/playwright-core" ] ||
+   [ ! -d "$root/tests/web/node_modules/axe-core" ]; then
+  echo "Installing playwright-core and axe-core from npm (tests/web)"
   (cd "$root/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 fi

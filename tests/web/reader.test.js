@@ -89,7 +89,7 @@ test('every window named for a screen reader, and nothing against WCAG 2.1 AA', 
   await page.waitForFunction(() => Module.tervanTest.state.depth === 1 && Module.tervanTest.state.template === 0);
   nodes = await tree(page);
   named(nodes, 'StaticText', /^Tecles del banc de treball:/);
-  named(nodes, 'button', 'D\'acord');
+  named(nodes, 'button', 'OK');
   await axe(page, 'the keys\' help');
   await a.press(page, 'Enter');
   await h.waitForWindow(page, ids.IDD_TERVAN_DIALOG);
@@ -114,7 +114,7 @@ test('every window named for a screen reader, and nothing against WCAG 2.1 AA', 
   nodes = await tree(page);
   named(nodes, 'alertdialog', /./);
   const text = warning.controls.find((c) => c.text.length > 20).text;
-  assert.equal((await a.news(page)).at(-1), text);
+  assert.equal((await a.news(page)).at(-1), text.replace(/\s*\n\s*/g, ' '));
   await axe(page, 'the warning');
   await a.press(page, 'Enter');
   await h.waitForWindow(page, ids.IDD_TERVAN_DIALOG);
@@ -126,15 +126,15 @@ test('every window named for a screen reader, and nothing against WCAG 2.1 AA', 
   await h.clickControl(page, ids.IDC_SUBMERGIR_BOTELLA);
   await h.waitForControl(page, ids.IDC_ANOTACIO, 'c.enabled', 30000);
   await h.noteLevel(page, ids.IDC_ANOTACIO, '21');
-  assert.match((await a.news(page)).at(-1), /^Anotada la mesura 2: [\d,]+ ºC, 21 cm$/);
+  assert.match((await a.news(page)).at(-1), /^Anotada la mesura 2: [\d,]+ ºC, 21,0 cm$/);
   nodes = await tree(page);
   named(nodes, 'table', 'Quadern, pàgina 2');
   for (const heading of ['Núm.', 'T (ºC)', 'h (cm)']) named(nodes, 'columnheader', heading);
-  named(nodes, 'cell', '21');
+  named(nodes, 'cell', '21,0');
   await h.clickControl(page, ids.IDC_PAGE_NEXT);
   await page.waitForFunction((id) => Module.tervanTest.state.parts.some((p) => p.id === id), ids.IDC_EQUATION);
   nodes = await tree(page);
-  named(nodes, 'StaticText', /^Recta ajustada: T\(ºC\) = \d\.\d{3} P {2}[+-]\d+$/);
+  named(nodes, 'StaticText', /^Recta ajustada: T\(ºC\) = -?\d\.\d{3} P +[+-]\d+$/);
   named(nodes, 'StaticText', /^Quadern, pàgina 3/);
   await axe(page, 'the graph page');
   assert.deepEqual(page.tervanErrors, []);
