@@ -174,5 +174,12 @@ test('a screen reader\'s focus, click and slider move reach the program', async 
   await h.waitForControl(page, ids.IDC_ANOTA_NIVELL_INICIAL, 'c.enabled && c.focus');
   await page.waitForFunction(() => document.activeElement.textContent === 'Anota nivell inicial');
   assert.equal(await commands(ids.IDC_TANCA_BOTELLA), 1);
+  // On a button that stays enabled too: Space and Return, two commands.
+  await a.tabTo(page, 'c' + ids.IDC_PAGE_NEXT);
+  await page.waitForFunction(() => document.activeElement.textContent === '>');
+  await a.press(page, 'Space');
+  await a.press(page, 'Enter');
+  await page.waitForFunction(() => Module.tervanQueue.length === 0);
+  assert.equal(await commands(ids.IDC_PAGE_NEXT), 2);
   assert.deepEqual(page.tervanErrors, []);
 });
