@@ -40,6 +40,9 @@ bool PageInput::HandleNext()
     case kContextMenu:
         OpenMenu(f[0], f[1]);
         break;
+    case kLongPress:
+        LongPress(f[0], f[1]);
+        break;
     case kMirrorFocus:
         MirrorFocus(f[0], f[1]);
         break;
@@ -236,6 +239,22 @@ void PageInput::OpenMenu(int x, int y)
     WebWindow* top = m_backend.Top();
     if (top && !top->Menu().empty() && top->Outer().Contains(x, y))
         m_backend.GetScreen().OpenMenu(*top, x, y);
+}
+
+void PageInput::LongPress(int x, int y)
+{
+    // A finger held still opens the menu, but not on a control, nor where
+    // the window took the pointer for a drag of its own.
+    if (m_backend.GetScreen().Menu().IsOpen() || m_control >= 0 || m_backend.Capture())
+        return;
+    WebWindow* top = m_backend.Top();
+    if (!top || m_window != top || top->Menu().empty())
+        return;
+    // The press ends without a click of its own.
+    if (m_target == Target::Client)
+        SendClientMouse(*top, WM_LBUTTONUP, m_lastX, m_lastY, false);
+    Reset();
+    OpenMenu(x, y);
 }
 
 void PageInput::ChooseMenuItem(int index)

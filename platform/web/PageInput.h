@@ -5,9 +5,10 @@
 // controls and the window's parts, Return and Space press buttons, Escape
 // cancels, F1 asks for help, a key on a focused part is the window's
 // WM_KEYDOWN); the page's text input reports what was typed into the edit
-// it stands behind; a context menu offers a window's system-menu items; and
-// a screen reader's focus, click or slider move in the page's DOM mirror
-// reaches the program as that stop's focus, click or keys.
+// it stands behind; a context menu offers a window's system-menu items,
+// opened by a right click or by a finger held still; and a screen reader's
+// focus, click or slider move in the page's DOM mirror reaches the program
+// as that stop's focus, click or keys.
 // Only the top window takes input: the others wait under their modal dialog.
 #pragma once
 
@@ -48,6 +49,7 @@ class PageInput {
     void KeyToWindow(WebWindow& w, unsigned vk, bool shift, int count = 1);
     void EditState(const std::string& text, int start, int end, bool backwards);
     void OpenMenu(int x, int y);
+    void LongPress(int x, int y);
     void SendClientMouse(WebWindow& w, unsigned message, int x, int y, bool down);
     void ChooseMenuItem(int index);
 

@@ -28,8 +28,9 @@ const replayTool = process.env.TERVAN_REPLAY ||
 // Opens the test page. `faces` collects any request for a face the build
 // did not embed (there must be none).
 export async function openPage(browser, { scale = 1, viewport = { width: 800, height: 500 },
-                                          deviceScaleFactor = 1, hasTouch = false } = {}) {
-  const context = await browser.newContext({ viewport, deviceScaleFactor, hasTouch });
+                                          deviceScaleFactor = 1, hasTouch = false,
+                                          isMobile = false } = {}) {
+  const context = await browser.newContext({ viewport, deviceScaleFactor, hasTouch, isMobile });
   const page = await context.newPage();
   page.tervanMissingFaces = [];
   page.tervanErrors = [];
