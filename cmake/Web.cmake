@@ -55,6 +55,7 @@ set(TERVAN_WEB_LINK_OPTIONS
   -sINITIAL_MEMORY=16777216 -sTOTAL_STACK=1048576
   -sEXPORTED_RUNTIME_METHODS=[] -sEXIT_RUNTIME=0
   --js-library ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
+  --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/mirror.js
   --shell-file ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
 include(cmake/WebAsyncify.cmake)
 
@@ -80,7 +81,8 @@ function(tervan_page name)
       target_link_options(${target} PRIVATE "SHELL:--js-library ${_library}")
     endforeach()
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-      ${_js} ${ARG_JS_LIBRARY} ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+      ${_js} ${ARG_JS_LIBRARY} ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/mirror.js
+      ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
   endforeach()
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DPAGE=$<TARGET_FILE:${name}>

@@ -9,8 +9,9 @@
 #   - the three browsers the page's tests drive: Debian's
 #     chromium-headless-shell, firefox-esr and WebKitGTK's WebDriver
 #     (webkit2gtk-driver), with xvfb for the display WebKitGTK needs;
-#   - playwright-core and puppeteer-core from npm, at the versions
-#     tests/web/package-lock.json records (neither downloads a browser).
+#   - playwright-core, puppeteer-core and axe-core from npm, at the versions
+#     tests/web/package-lock.json records (neither of the first two
+#     downloads a browser).
 # Other programs use apt on the machines this runs on: every apt-get waits
 # up to ten minutes for the package lock instead of failing.
 set -euo pipefail
@@ -60,7 +61,8 @@ fi
 
 # The npm packages, exactly as locked.
 if [ ! -d "$root/tests/web/node_modules/playwright-core" ] ||
-   [ ! -d "$root/tests/web/node_modules/puppeteer-core" ]; then
-  echo "Installing playwright-core and puppeteer-core from npm (tests/web)"
+   [ ! -d "$root/tests/web/node_modules/puppeteer-core" ] ||
+   [ ! -d "$root/tests/web/node_modules/axe-core" ]; then
+  echo "Installing playwright-core, puppeteer-core and axe-core from npm (tests/web)"
   (cd "$root/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 fi
