@@ -3,6 +3,7 @@
 // the bottle is submerged.
 #include "app/LevelDlg.h"
 #include "app/TervanDlg.h"
+#include "model/DecimalComma.h"
 #include "model/LevelParser.h"
 #include "model/WaterTemperature.h"
 
@@ -54,6 +55,7 @@ void CTervanDlg::OnTancaBotella()
     SetTimer(kGasTimer, kGasTimerMs);
     GetDlgItem(IDC_TANCA_BOTELLA)->SetWindowText("Botella tancada");
     GetDlgItem(IDC_ANOTA_NIVELL_INICIAL)->EnableWindow(TRUE);
+    DescribeBench(); // the bottle stands closed now
 }
 
 void CTervanDlg::OnAnotaNivellInicial()
@@ -69,6 +71,7 @@ void CTervanDlg::OnAnotaNivellInicial()
     m_dTemp[0] = m_dWaterTemp;
     m_dLevel[0] = level;
     m_nCount = 1;
+    AnnounceRow(0);
     // From the first noted row on, closing the program loses the notebook.
     AfxNoteUnsavedWork(TRUE);
 }
@@ -92,6 +95,7 @@ void CTervanDlg::OnSubmergirBotella()
     GetDlgItem(IDC_ESCALFAR_AIGUA)->EnableWindow(TRUE);
     GetDlgItem(IDC_REFREDAR_AIGUA)->EnableWindow(TRUE);
     GetDlgItem(IDC_ANOTACIO)->EnableWindow(TRUE);
+    DescribeBench(); // the bottle is under water now
 }
 
 void CTervanDlg::OnAnotacio()
@@ -111,4 +115,14 @@ void CTervanDlg::OnAnotacio()
     m_strPage.Format("-%d-", n / 10 + 2);
     m_nCount = n + 1;
     DrawNotebook();
+    AnnounceRow(n);
+}
+
+void CTervanDlg::AnnounceRow(int row)
+{
+    CString format, news;
+    format.LoadString(IDS_ROW_NOTED);
+    news.Format(format, row + 1, OneDecimalWithComma(m_dTemp[row]).c_str(),
+                OneDecimalWithComma(m_dLevel[row]).c_str());
+    Announce(news);
 }

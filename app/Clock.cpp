@@ -13,6 +13,8 @@ void CTervanDlg::OnTimer(UINT nIDEvent)
         DriftTick();
     else if (nIDEvent == kGasTimer)
         GasTick();
+    else if (nIDEvent == kStepTimer)
+        StepTick();
 }
 
 void CTervanDlg::ValveTick()
@@ -36,6 +38,7 @@ void CTervanDlg::ValveTick()
         m_bValveMoving = false;
         KillTimer(kValveTimer);
     }
+    DescribeBench(); // a turn that ended is no longer "girant"
 }
 
 void CTervanDlg::DriftTick()

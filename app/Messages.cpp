@@ -21,6 +21,10 @@ void CTervanDlg::ShowWarning(const char* text)
 {
     CWarningDlg dlg;
     dlg.m_strMessage = text;
+    ++m_nWarningsShown;
+    // Where the platform has a way to speak news, the warning is spoken as
+    // it opens; elsewhere the dialog itself is an alert.
+    Announce(text);
     dlg.DoModal();
 }
 

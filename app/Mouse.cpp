@@ -30,6 +30,8 @@ bool OnRightBranch(CPoint p)
 
 void CTervanDlg::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (PointerPressed(point))
+        return;
     if (OnValve(point) && !m_bValveMoving) {
         m_nValveStep = -m_nValveStep;
         m_bValveMoving = true;
@@ -51,8 +53,9 @@ void CTervanDlg::OnLButtonDown(UINT nFlags, CPoint point)
     }
 }
 
-void CTervanDlg::OnMouseMove(UINT, CPoint point)
+void CTervanDlg::OnMouseMove(UINT nFlags, CPoint point)
 {
+    PointerMoved(nFlags, point);
     if (!m_bDragging)
         return;
     const BranchDrag drag = DragRightBranch(m_nTubeY, point.y - m_nDragY);
@@ -67,6 +70,8 @@ void CTervanDlg::OnMouseMove(UINT, CPoint point)
 
 void CTervanDlg::OnLButtonUp(UINT, CPoint)
 {
+    if (PointerReleased())
+        return;
     m_bDragging = false;
     ReleaseCapture();
 }

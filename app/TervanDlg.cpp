@@ -31,6 +31,10 @@ BEGIN_MESSAGE_MAP(CTervanDlg, CDialog)
     ON_BN_CLICKED(IDC_PAGE_PREV, OnPagePrev)
     ON_BN_CLICKED(IDC_PAGE_NEXT, OnPageNext)
     ON_BN_CLICKED(IDC_ANOTACIO, OnAnotacio)
+    ON_WM_KEYDOWN()
+    ON_COMMAND(ID_HELP, OnHelp)
+    ON_BN_CLICKED(IDC_STEP_UP, OnStepUp)
+    ON_BN_CLICKED(IDC_STEP_DOWN, OnStepDown)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -55,6 +59,11 @@ BOOL CTervanDlg::OnInitDialog()
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+    CString name;
+    name.LoadString(IDS_GAS_TEMP_C);
+    SetAccessibleName(IDC_GAS_TEMP_C, name);
+    name.LoadString(IDS_GAS_TEMP_K);
+    SetAccessibleName(IDC_GAS_TEMP_K, name);
 
     SeedAndPlaceRightBranch();
     SetUpCanvas();

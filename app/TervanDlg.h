@@ -22,6 +22,11 @@ class CTervanDlg : public CDialog, public ExperimentState {
     static constexpr UINT kDriftTimerMs = 3000;
     static constexpr UINT kGasTimer = 3;
     static constexpr UINT kGasTimerMs = 50;
+    // A held step button moves the branch again after a pause, then at a
+    // steady pace until let go.
+    static constexpr UINT kStepTimer = 4;
+    static constexpr UINT kStepDelayMs = 400;
+    static constexpr UINT kStepRepeatMs = 100;
 
     explicit CTervanDlg(CWnd* pParent = nullptr);
 
@@ -52,8 +57,38 @@ class CTervanDlg : public CDialog, public ExperimentState {
     // Runs the level dialog; true with the typed text and its number when
     // the student confirmed a usable level (a useless one is explained).
     bool AskLevel(CString& typed, double& cm);
+    // Tells a screen reader of noted row `row` (0 the initial level).
+    void AnnounceRow(int row);
     // Empties the page label and clears the notebook's place.
     void PutNotebookAway();
+
+    // --- app/: keys (Keys.cpp), step buttons (StepButtons.cpp) and what the
+    // bench tells a screen reader (BenchParts.cpp) --------------------------
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnHelp();
+    void OnStepUp();
+    void OnStepDown();
+    // A click at the valve's centre through the mouse's handlers.
+    void ClickValve();
+    // A drag of the right branch by `dy` rows through the mouse's handlers;
+    // false when a spill warning ended it.
+    bool DragBranchBy(int dy);
+    // What the mouse's handlers ask of the step buttons first: a press on
+    // one is theirs (true), anywhere else hides them; a release of one is
+    // theirs, and a tap on the right branch shows them.
+    bool PointerPressed(CPoint point);
+    void PointerMoved(UINT nFlags, CPoint point);
+    bool PointerReleased();
+    void ShowStepButtons(int y);
+    void HideStepButtons();
+    void DeclareStepButtons();
+    void StepBranch(int dy);
+    void StepTick();
+    // Declares the bench's parts as the window shows them now.
+    void DescribeBench();
+    ClientPart DescribeRightBranch();
+    void DescribeNotebook();
+    CString DescribeNotebookCover(int page);
 
     // --- app/: clock (Clock.cpp), heating and cooling (Heating.cpp) ---------
     void OnTimer(UINT nIDEvent);
@@ -130,6 +165,16 @@ class CTervanDlg : public CDialog, public ExperimentState {
     // behind it, and a failure that repeats on every tick must not stack
     // boxes.
     bool m_bErrorBoxOpen = false;
+    // The step buttons: shown beside the row tapped, and which one is held.
+    bool m_bStepButtons = false;
+    int m_nStepY = 0;
+    int m_nStepHeld = 0;
+    // The press the pointer made last, and whether it has moved since.
+    CPoint m_ptPress;
+    bool m_bPointerMoved = false;
+    // A key or a step button is driving the mouse's handlers.
+    bool m_bSyntheticPointer = false;
+    int m_nWarningsShown = 0;
 
     DECLARE_MESSAGE_MAP()
 };

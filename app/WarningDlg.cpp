@@ -3,6 +3,7 @@
 CWarningDlg::CWarningDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
     m_strMessage.Empty();
+    SetAlert(true);
 }
 
 void CWarningDlg::DoDataExchange(CDataExchange* pDX)

@@ -7,6 +7,27 @@
 #include "notebook/NotebookPage.h"
 
 namespace Notebook {
+namespace {
+CString EquationText(double a, double b)
+{
+    CString equation;
+    equation.Format("T(ºC) = %5.3f P  %+3.0f", a, b);
+    return equation;
+}
+} // namespace
+
+CString FittedEquation(const ExperimentState& s)
+{
+    const int m = s.m_nCount;
+    double p[ExperimentState::kMaxRows] = {};
+    RowPressures(s, p);
+    if (MinOf(p, m) == MaxOf(p, m) || MinOf(s.m_dTemp, m) == MaxOf(s.m_dTemp, m))
+        return CString();
+    double a = 0.0, b = 0.0;
+    LinearFit(p, s.m_dTemp, 0, m - 1, b, a);
+    return EquationText(a, b);
+}
+
 void DrawGraph(CDC& dc, const ExperimentState& s, NotebookFonts& fonts)
 {
     dc.SelectObject(&fonts.graph);
@@ -51,8 +72,6 @@ void DrawGraph(CDC& dc, const ExperimentState& s, NotebookFonts& fonts)
         dc.SelectObject(oldPen);
     linePen.DeleteObject();
 
-    CString equation;
-    equation.Format("T(ºC) = %5.3f P  %+3.0f", a, b);
-    dc.TextOut(486, 147, equation);
+    dc.TextOut(486, 147, EquationText(a, b));
 }
 } // namespace Notebook

@@ -9,4 +9,7 @@ namespace Notebook {
 void DrawCover(CDC& dc, const ExperimentState& s, NotebookFonts& fonts);
 void DrawMeasurements(CDC& dc, const ExperimentState& s, NotebookFonts& fonts, int page);
 void DrawGraph(CDC& dc, const ExperimentState& s, NotebookFonts& fonts);
+// The graph page's equation as it is written there, "T(ºC) = 0.041 P  -261";
+// empty while the rows have no spread to fit.
+CString FittedEquation(const ExperimentState& s);
 } // namespace Notebook

@@ -59,6 +59,33 @@ class IBackend {
     // being closed or reloaded) asks the user first.
     virtual void NoteUnsavedWork(bool unsaved) { (void)unsaved; }
 
+    // --- Keys, client parts and assistive technology (all optional) -------
+    // The window's client parts changed (CWnd keeps them): the backend
+    // repaints what it paints of them, moves the focus off a part that went
+    // and tells assistive technology.
+    virtual void ClientPartsChanged(CWnd& wnd) { (void)wnd; }
+    // The ID of the client part of `wnd` that holds the keyboard focus; 0
+    // when none does.
+    virtual int FocusedPart(CWnd& wnd)
+    {
+        (void)wnd;
+        return 0;
+    }
+    // Whether key `vk` (VK_SHIFT, say) is held down as the message being
+    // handled was sent.
+    virtual bool IsKeyDown(UINT vk)
+    {
+        (void)vk;
+        return false;
+    }
+    // News for the student that a screen reader speaks at once (a warning,
+    // a noted row), where the platform has a way to say it.
+    virtual void Announce(CWnd& wnd, const CString& text)
+    {
+        (void)wnd;
+        (void)text;
+    }
+
     // A window is being destroyed: forget its timers and state.
     virtual void WindowDestroyed(CWnd& wnd) = 0;
 };

@@ -112,6 +112,39 @@ void DrawFocusRect(Painter& p, Box b)
     }
 }
 
+void DrawFocusRing(Painter& p, Box around)
+{
+    for (int i = 1; i <= kFocusRingWidth; ++i)
+        p.Frame(around.Inset(-i), kFocusRing);
+    p.Frame(around.Inset(-kFocusRingWidth - 1), kFocusRingHalo);
+}
+
+Box FocusRingExtent(Box around)
+{
+    return around.Inset(-kFocusRingWidth - 1);
+}
+
+void DrawGlyphButton(Painter& p, Box b, PartGlyph glyph, bool pressed)
+{
+    p.Fill(b, kFace);
+    p.Frame(b, kDarkShadow);
+    if (pressed)
+        p.Frame(b.Inset(1), kShadow);
+    else
+        DrawEdge(p, b.Inset(1), Edge::Button);
+    if (glyph == PartGlyph::None)
+        return;
+    // A solid triangle, its rows one pixel shorter at each end from its
+    // base to its point, centred, a pixel down and right while pressed.
+    const int half = std::max(1, b.w / 4);
+    const int cx = b.x + b.w / 2 + (pressed ? 1 : 0);
+    const int top = b.y + (b.h - half) / 2 + (pressed ? 1 : 0);
+    for (int row = 0; row < half; ++row) {
+        const int reach = glyph == PartGlyph::ArrowUp ? row : half - 1 - row;
+        p.HLine(cx - reach, cx + reach, top + row, kDarkShadow);
+    }
+}
+
 void DrawWindowFrame(Painter& p, Box outer, const WindowFrame& frame)
 {
     if (frame.thin) {

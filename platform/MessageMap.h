@@ -74,3 +74,8 @@ struct MessageMap {
 #define ON_WM_MOUSEMOVE()                                                                          \
     {WM_MOUSEMOVE, 0, 0,                                                                           \
      TERVAN_HANDLER(TERVAN_THIS->OnMouseMove(static_cast<UINT>(m.wParam), TERVAN_POINT))},
+#define ON_WM_KEYDOWN()                                                                            \
+    {WM_KEYDOWN, 0, 0,                                                                             \
+     TERVAN_HANDLER(TERVAN_THIS->OnKeyDown(static_cast<UINT>(m.wParam),                            \
+                                           LOWORD(static_cast<std::uintptr_t>(m.lParam)),          \
+                                           HIWORD(static_cast<std::uintptr_t>(m.lParam))))},

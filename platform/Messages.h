@@ -16,6 +16,7 @@ constexpr UINT WM_QUERYDRAGICON = 0x0037;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_SYSCOMMAND = 0x0112;
 constexpr UINT WM_TIMER = 0x0113;
+constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -25,6 +26,27 @@ constexpr UINT SC_CLOSE = 0xF060;
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT MK_LBUTTON = 0x0001;
+
+// The command the window system's help key (F1) sends to the window it is
+// pressed in.
+constexpr UINT ID_HELP = 0xE146;
+
+// Keys by their virtual-key codes, as WM_KEYDOWN carries them in wParam; its
+// lParam carries the repeat count in its low word.
+constexpr UINT VK_TAB = 0x09;
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SHIFT = 0x10;
+constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_SPACE = 0x20;
+constexpr UINT VK_PRIOR = 0x21; // Page Up
+constexpr UINT VK_NEXT = 0x22;  // Page Down
+constexpr UINT VK_END = 0x23;
+constexpr UINT VK_HOME = 0x24;
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_F1 = 0x70;
 
 struct MSG {
     UINT message = 0;

@@ -1,5 +1,7 @@
 #include "platform/Wnd.h"
 
+#include <algorithm>
+
 #include "platform/Backend.h"
 #include "platform/Surface.h"
 #include "platform/WinApp.h"
@@ -208,4 +210,72 @@ CMenu* CWnd::GetSystemMenu(BOOL)
         return nullptr;
     m_systemMenu.m_pOwner = this;
     return &m_systemMenu;
+}
+
+// --- Client parts, focus, announcements -------------------------------------------
+
+void CWnd::SetClientPart(const ClientPart& part)
+{
+    CWnd* top = TopLevel();
+    auto it = std::find_if(top->m_parts.begin(), top->m_parts.end(),
+                           [&](const ClientPart& p) { return p.id == part.id; });
+    if (it != top->m_parts.end()) {
+        if (SameClientPart(*it, part))
+            return;
+        *it = part;
+    } else {
+        top->m_parts.push_back(part);
+    }
+    if (IBackend* backend = GetBackend(); backend && top->m_bCreated)
+        backend->ClientPartsChanged(*top);
+}
+
+void CWnd::RemoveClientPart(int id)
+{
+    CWnd* top = TopLevel();
+    auto it = std::find_if(top->m_parts.begin(), top->m_parts.end(),
+                           [&](const ClientPart& p) { return p.id == id; });
+    if (it == top->m_parts.end())
+        return;
+    top->m_parts.erase(it);
+    if (IBackend* backend = GetBackend(); backend && top->m_bCreated)
+        backend->ClientPartsChanged(*top);
+}
+
+const ClientPart* CWnd::FindClientPart(int id) const
+{
+    for (const ClientPart& p : m_parts)
+        if (p.id == id)
+            return &p;
+    return nullptr;
+}
+
+int CWnd::GetFocusedPart()
+{
+    IBackend* backend = GetBackend();
+    CWnd* top = TopLevel();
+    return backend && top->m_bCreated ? backend->FocusedPart(*top) : 0;
+}
+
+void CWnd::Announce(const char* text)
+{
+    if (IBackend* backend = GetBackend(); backend && TopLevel()->m_bCreated)
+        backend->Announce(*TopLevel(), text ? text : "");
+}
+
+void CWnd::SetAccessibleName(int id, const char* name)
+{
+    m_accessibleNames[id] = name ? name : "";
+}
+
+std::string CWnd::AccessibleName(int id) const
+{
+    auto it = m_accessibleNames.find(id);
+    return it == m_accessibleNames.end() ? std::string() : it->second;
+}
+
+short GetKeyState(int nVirtKey)
+{
+    IBackend* backend = GetBackend();
+    return backend && backend->IsKeyDown(static_cast<UINT>(nVirtKey)) ? short(-128) : short(0);
 }

@@ -5,8 +5,11 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/CString.h"
+#include "platform/ClientPart.h"
 #include "platform/MessageMap.h"
 
 class CWnd;
@@ -74,6 +77,26 @@ class CWnd {
     HICON SetIcon(HICON icon, BOOL big);
     CMenu* GetSystemMenu(BOOL revert);
 
+    // --- Parts of the client area (kept by the window itself) --------------
+    // Declares part `part.id` anew, or changes it; the backend hears of it
+    // only when something changed.
+    void SetClientPart(const ClientPart& part);
+    void RemoveClientPart(int id);
+    const std::vector<ClientPart>& GetClientParts() const { return m_parts; }
+    // The part with ID `id`, or null.
+    const ClientPart* FindClientPart(int id) const;
+    // The ID of the part that holds the keyboard focus; 0 when none does.
+    int GetFocusedPart();
+    // News a screen reader speaks at once: a warning, a noted row.
+    void Announce(const char* text);
+    // An alert: assistive technology reads the window as one as it opens.
+    void SetAlert(bool alert) { m_bAlert = alert; }
+    bool IsAlert() const { return m_bAlert; }
+    // The name assistive technology gives control `id` when its caption
+    // does not say what it is (an edit beside a unit); empty when none.
+    void SetAccessibleName(int id, const char* name);
+    std::string AccessibleName(int id) const;
+
   protected:
     // What happens to a message no table entry handles.
     virtual void DefWindowProc(const MSG& msg);
@@ -89,7 +112,14 @@ class CWnd {
     MSG m_currentMsg;
     CMenu m_systemMenu;
     std::map<int, std::unique_ptr<CWnd>> m_controls;
+    std::vector<ClientPart> m_parts;
+    std::map<int, std::string> m_accessibleNames;
+    bool m_bAlert = false;
 };
+
+// Negative while key `nVirtKey` (VK_SHIFT, say) is held down as the message
+// being handled was sent, as the classic call reports it.
+short GetKeyState(int nVirtKey);
 
 // Releases the pointer capture of whichever window holds it.
 BOOL ReleaseCapture();

@@ -13,6 +13,36 @@
 
 // Strings.
 #define IDS_ABOUTBOX 101 // "Acerca de Tervan", the system menu's About item
+// What the bench's parts are called and say to a screen reader, the keys'
+// help, and the news of a noted row.
+#define IDS_KEYS_HELP 2001
+#define IDS_VALVE 2002
+#define IDS_VALVE_OPEN 2003
+#define IDS_VALVE_CLOSED 2004
+#define IDS_VALVE_TURNING 2005
+#define IDS_RIGHT_BRANCH 2006
+#define IDS_BRANCH_LEVEL 2007 // the level the ruler shows at the mercury, %s cm
+#define IDS_LEFT_AT_MARK 2008
+#define IDS_LEFT_ABOVE_MARK 2009 // %s mm
+#define IDS_LEFT_BELOW_MARK 2010 // %s mm
+#define IDS_WATER_TEMP 2011
+#define IDS_BOTTLE 2012
+#define IDS_BOTTLE_ON_BENCH 2013
+#define IDS_BOTTLE_CLOSED 2014
+#define IDS_BOTTLE_SUBMERGED 2015
+#define IDS_NOTEBOOK 2016      // %d, the page
+#define IDS_NOTEBOOK_ROW 2017  // the number column's heading
+#define IDS_NOTEBOOK_TEMP 2018 // the temperature column's heading
+#define IDS_NOTEBOOK_LEVEL 2019
+#define IDS_EQUATION 2020
+#define IDS_STEP_UP 2021
+#define IDS_STEP_DOWN 2022
+#define IDS_ROW_NOTED 2023 // %d, %s degrees, %s cm
+#define IDS_GAS_TEMP_C 2024
+#define IDS_GAS_TEMP_K 2025
+#define IDS_NOTEBOOK_COVER 2026
+#define IDS_COVER_INITIAL 2027 // the pressure and room temperature noted
+#define IDS_COVER_LEVEL 2028   // the initial level noted
 
 // The application icon.
 #define IDR_MAINFRAME 128
@@ -58,6 +88,17 @@
 #define IDC_PAGE_PREV 1010  // "<"
 #define IDC_ANOTACIO 1011
 #define IDC_PAGE_NEXT 1013 // ">"
+// Parts of the main window's client area: the bench's valve and right
+// branch (tab stops), its readings, the notebook, and the two step buttons
+// that move the branch a pixel a tap.
+#define IDC_VALVE 1020
+#define IDC_RIGHT_BRANCH 1021
+#define IDC_THERMOMETER 1022
+#define IDC_BOTTLE 1023
+#define IDC_NOTEBOOK 1024
+#define IDC_EQUATION 1025
+#define IDC_STEP_UP 1026
+#define IDC_STEP_DOWN 1027
 
 // Controls of the other dialogs.
 #define IDC_ABOUT_TEXT 1001   // the About box's panel

@@ -39,4 +39,6 @@ void CTervanDlg::CopyBackBufferToWindow()
     CClientDC dc(this);
     dc.BitBlt(Bench::kBackBufferX, Bench::kBackBufferY, Bench::kBackBufferW, Bench::kBackBufferH,
               &m_dcBack, 0, 0, SRCCOPY);
+    // What the window now shows, in words for a screen reader.
+    DescribeBench();
 }

@@ -93,8 +93,11 @@ void HeadlessBackend::Deliver(CWnd& wnd, const MSG& msg)
         return;
     }
     Dispatch(wnd, msg);
-    if (m_dispatchDepth == 0)
+    if (m_dispatchDepth == 0) {
         Pump();
+        // A handler may have disabled the control it was pressed through.
+        SettleFocus();
+    }
 }
 
 void HeadlessBackend::Click(CWnd& wnd, int id)
@@ -103,6 +106,9 @@ void HeadlessBackend::Click(CWnd& wnd, int id)
     DialogControl* c = FindControl(wnd, id);
     if (!w || (w->tpl && (!c || !c->enabled || !c->visible)))
         return; // a disabled or hidden button cannot be clicked
+    // The pointer gives a button the focus, as it does on the desktop.
+    if (c && w->tpl)
+        w->focus.Set(FocusStop::OfControl(static_cast<int>(c - w->controls.All().data())));
     Deliver(wnd, MSG{WM_COMMAND, MAKEWPARAM(static_cast<UINT>(id), BN_CLICKED), 0});
 }
 
@@ -141,8 +147,9 @@ HeadlessBackend::Window& HeadlessBackend::Create(CDialog& dlg)
 
 void HeadlessBackend::Open(CDialog& dlg)
 {
-    Create(dlg);
-    dlg.OnInitDialog();
+    Window& window = Create(dlg);
+    if (dlg.OnInitDialog())
+        window.focus.Start(window.controls.Facts(), dlg.GetClientParts());
 }
 
 void HeadlessBackend::Close(CDialog& dlg)
@@ -166,7 +173,8 @@ INT_PTR HeadlessBackend::RunModal(CDialog& dlg)
 {
     Window& window = Create(dlg);
     ++m_modalDepth;
-    dlg.OnInitDialog();
+    if (dlg.OnInitDialog())
+        window.focus.Start(window.controls.Facts(), dlg.GetClientParts());
     if (!window.ended) {
         if (m_scripts.empty() && !defaultModal) {
             Fail("a modal dialog (template " + std::to_string(dlg.GetTemplateId()) +
@@ -191,6 +199,7 @@ INT_PTR HeadlessBackend::RunModal(CDialog& dlg)
     Window* done = Find(dlg);
     const int result = done ? done->result : IDCANCEL;
     WindowDestroyed(dlg);
+    SettleFocus();
     return result;
 }
 

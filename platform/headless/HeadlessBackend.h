@@ -12,9 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/AccessibleDescription.h"
 #include "platform/Backend.h"
+#include "platform/ClientOverlay.h"
 #include "platform/ControlTable.h"
 #include "platform/DialogTemplate.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Surface.h"
 #include "platform/TimerTable.h"
 
@@ -51,6 +54,11 @@ class HeadlessBackend : public IBackend {
     void Mouse(CWnd& wnd, UINT message, int x, int y);
     void Send(CWnd& wnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     void Paint(CWnd& wnd) { Send(wnd, WM_PAINT); }
+    // A key pressed in the window (with Shift held when `shift`), routed as
+    // every backend routes it: Tab moves the focus, a key on a focused part
+    // is the window's WM_KEYDOWN, Return and Space press buttons, F1 asks
+    // for help. The first key turns the window's keyboard cues on.
+    void Key(CWnd& wnd, UINT vk, bool shift = false);
     void SetIconic(CWnd& wnd, bool iconic);
 
     // --- Modal dialogs ---------------------------------------------------
@@ -101,6 +109,20 @@ class HeadlessBackend : public IBackend {
     };
     std::vector<IconDraw> IconDraws(CWnd& wnd);
 
+    // --- Keyboard focus and what assistive technology is told ---------------
+    FocusStop Focus(CWnd& wnd);
+    bool CuesShown(CWnd& wnd);
+    // The ID of the control that has the focus; 0 when a part or nothing has it.
+    int FocusedControl(CWnd& wnd);
+    // The pixel the screen shows: the client's, with the focus ring and the
+    // painted parts over it.
+    COLORREF ShownPixel(CWnd& wnd, int x, int y);
+    ClientOverlay Overlay(CWnd& wnd);
+    AccessibleWindow Describe(CWnd& wnd);
+    const std::vector<std::string>& Announcements() const { return m_announcements; }
+    // How many times a window told the backend its parts changed.
+    int PartChanges() const { return m_partChanges; }
+
     // Failures of the test script itself (an unanswered dialog, say); by
     // default they abort, tests usually turn them into test failures.
     std::function<void(const std::string&)> onScriptFailure;
@@ -131,6 +153,10 @@ class HeadlessBackend : public IBackend {
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     void WindowDestroyed(CWnd& wnd) override;
     void NoteUnsavedWork(bool unsaved) override { m_unsavedWork = unsaved; }
+    void ClientPartsChanged(CWnd& wnd) override;
+    int FocusedPart(CWnd& wnd) override;
+    bool IsKeyDown(UINT vk) override { return vk == VK_SHIFT && m_shiftDown; }
+    void Announce(CWnd& wnd, const CString& text) override;
 
   private:
     struct Window {
@@ -145,6 +171,7 @@ class HeadlessBackend : public IBackend {
         HICON smallIcon = 0;
         std::vector<MenuItem> systemMenu;
         std::vector<IconDraw> iconDraws;
+        KeyboardFocus focus;
     };
     struct Input {
         CWnd* wnd;
@@ -158,6 +185,8 @@ class HeadlessBackend : public IBackend {
     void Deliver(CWnd& wnd, const MSG& msg);
     bool DeliverOneDueTimer(std::int64_t until);
     void Fail(const std::string& what);
+    // Every window's focus moves on from a stop that can no longer take it.
+    void SettleFocus();
 
     std::int64_t m_nowMs = 0;
     time_seconds m_epochSeconds = 1796644800; // 2026-12-07 12:00 UTC
@@ -172,4 +201,7 @@ class HeadlessBackend : public IBackend {
     std::deque<Input> m_queued;
     std::deque<ModalScript> m_scripts;
     std::vector<Box> m_boxes;
+    std::vector<std::string> m_announcements;
+    bool m_shiftDown = false;
+    int m_partChanges = 0;
 };

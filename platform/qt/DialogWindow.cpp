@@ -1,5 +1,6 @@
 #include "platform/qt/DialogWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include "platform/qt/ClassicButton.h"
 #include "platform/qt/ClientArea.h"
 #include "platform/qt/EditControl.h"
+#include "platform/qt/OverlayWidget.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtLook.h"
 
@@ -49,7 +51,11 @@ DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplat
     m_font = ClassicLook::TemplateFont(tpl);
     m_frame = FrameOf(tpl, false);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keys when no control has the focus, but never
+    // the focus itself: Tab passes it by (the tab order is its controls'
+    // and parts' alone), and a click on the bench leaves the focus where it
+    // was.
+    setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     m_pClient = new ClientArea(backend, dlg, client, this);
     const Box inner = ClientInOuter(clientBox, m_frame);
@@ -57,6 +63,10 @@ DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplat
     m_pClient->move(inner.x, inner.y);
     setFixedSize(outer.w, outer.h);
     BuildControls();
+    m_pOverlay = new OverlayWidget(m_pClient);
+    // The first key used anywhere in the window turns its keyboard cues on.
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateOverlay(); });
 }
 
 UINT DialogWindow::TemplateId() const
@@ -83,6 +93,13 @@ void DialogWindow::ShowCentred()
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && !m_bCues) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            m_bCues = true;
+            UpdateOverlay();
+        }
+    }
     if (event->type() == QEvent::Expose && watched == windowHandle()) {
         // Each time the window comes onto the screen (shown, restored) its
         // paint handler redraws it; an expose of a window already showing
@@ -126,6 +143,10 @@ void DialogWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         Command(IDCANCEL);
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        Command(ID_HELP);
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

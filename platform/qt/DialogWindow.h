@@ -5,15 +5,19 @@
 #pragma once
 
 #include <QWidget>
+#include <map>
 #include <vector>
 
 #include "platform/DialogTemplate.h"
+#include "platform/FocusOrder.h"
 #include "platform/Gdi.h"
 #include "platform/Messages.h"
 
 class CDialog;
 class ClassicWidget;
 class ClientArea;
+class OverlayWidget;
+class PartWidget;
 class QtBackend;
 struct Box;
 struct Surface;
@@ -23,6 +27,7 @@ class DialogWindow : public QWidget {
     DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplate* tpl, QWidget* owner);
 
     CDialog& Dialog() { return m_dlg; }
+    const CDialog& Dialog() const { return m_dlg; }
     UINT TemplateId() const;
     ClientArea& Client() { return *m_pClient; }
 
@@ -50,6 +55,27 @@ class DialogWindow : public QWidget {
     // A button took or lost the focus: the default button's outline follows.
     void UpdateDefaultButtons();
 
+    // --- Client parts, the focus and keyboard cues ---------------------------
+    // The parts' widgets made to match the parts the dialog declares now,
+    // in the tab order the framework's rule gives.
+    void SyncParts();
+    const std::map<int, PartWidget*>& Parts() const { return m_parts; }
+    // The stop that has the focus, by the framework's names for stops.
+    FocusStop FocusedStop() const;
+    void FocusStopNow(const FocusStop& stop);
+    int FocusedPart() const;
+    // The focus moved within the window: the ring follows.
+    void FocusMoved();
+    bool CuesShown() const { return m_bCues; }
+    // Control `id` is about to be disabled: if it has the focus, the focus
+    // goes where the framework's rule says once the handler is done, not
+    // where Qt sends it at once.
+    void NoteDisabling(int id);
+    void SettleFocus();
+    const OverlayWidget& Overlay() const { return *m_pOverlay; }
+    // The controls' facts for the focus and Return rules, as they are now.
+    std::vector<ControlFacts> Facts() const;
+
     struct MenuItem {
         UINT flags;
         UINT id;
@@ -71,8 +97,9 @@ class DialogWindow : public QWidget {
     Item MakeControl(const ControlTemplate& c);
     void Command(int id);
     int ReturnCommand() const;
-    // The controls' facts for the focus and Return rules, as they are now.
-    std::vector<ControlFacts> Facts() const;
+    void ApplyTabOrder();
+    void UpdateOverlay();
+    QWidget* WidgetOf(const FocusStop& stop) const;
     void ShowMenu(QPoint globalPos);
     // Whether a push button of this window holds the keyboard focus.
     bool ButtonHasFocus() const;
@@ -89,4 +116,8 @@ class DialogWindow : public QWidget {
     ClientArea* m_pClient = nullptr;
     std::vector<Item> m_items;
     std::vector<MenuItem> m_menu;
+    std::map<int, PartWidget*> m_parts;
+    OverlayWidget* m_pOverlay = nullptr;
+    bool m_bCues = false; // a key has been used in the window
+    FocusStop m_pendingSettle;
 };

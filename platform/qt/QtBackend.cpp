@@ -12,7 +12,9 @@
 #include "platform/qt/ClientArea.h"
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/EditControl.h"
+#include "platform/qt/PartWidget.h"
 #include "platform/qt/QtLook.h"
+#include "platform/qt/WindowAccessible.h"
 
 QtBackend::QtBackend()
     : m_timers([this](CWnd& wnd, UINT id) { Tick(wnd, id); }, [this] { return IsHeld(); })
@@ -23,6 +25,8 @@ QtBackend::QtBackend()
     QApplication::setPalette(QtLook::ClassicPalette());
     QApplication::setFont(QtLook::DialogFont());
     EditControl::ShowToAssistiveTechnology();
+    PartWidget::ShowToAssistiveTechnology();
+    WindowAccessible::Install();
     // The program ends when its application object returns, never because a
     // window closed: each dialog runs its own loop.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -70,8 +74,23 @@ bool QtBackend::HasControl(CWnd& wnd, int id)
 void QtBackend::EnableControl(CWnd& wnd, int id, bool enable)
 {
     if (DialogWindow* w = WindowOf(wnd))
-        if (QWidget* control = w->Control(id))
+        if (QWidget* control = w->Control(id)) {
+            if (!enable)
+                w->NoteDisabling(id);
             control->setEnabled(enable);
+        }
+}
+
+void QtBackend::ClientPartsChanged(CWnd& wnd)
+{
+    if (DialogWindow* w = WindowOf(wnd))
+        w->SyncParts();
+}
+
+int QtBackend::FocusedPart(CWnd& wnd)
+{
+    DialogWindow* w = WindowOf(wnd);
+    return w ? w->FocusedPart() : 0;
 }
 
 bool QtBackend::IsControlEnabled(CWnd& wnd, int id)

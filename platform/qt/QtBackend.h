@@ -31,6 +31,8 @@ class QtBackend : public IBackend {
     // User input for `wnd`: handled now, or after the blocking work that
     // holds the thread, in the order it came.
     void Input(CWnd& wnd, const MSG& msg);
+    // A key for a client part of `wnd`, as WM_KEYDOWN, with Shift as it was.
+    void InputKey(CWnd& wnd, UINT vk, bool shift);
     // Some other user action (a menu to open): runs under the same rule.
     void InputAction(CWnd& wnd, std::function<void()> action);
     // The window was exposed or restored: run its paint handler soon.
@@ -75,6 +77,9 @@ class QtBackend : public IBackend {
     time_seconds NowSeconds() override;
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     void WindowDestroyed(CWnd& wnd) override;
+    void ClientPartsChanged(CWnd& wnd) override;
+    int FocusedPart(CWnd& wnd) override;
+    bool IsKeyDown(UINT vk) override { return vk == VK_SHIFT && m_bShiftDown; }
 
   private:
     struct Modal {
@@ -109,4 +114,5 @@ class QtBackend : public IBackend {
     double m_dTimeScale = 1.0;
     int m_nDispatchDepth = 0;
     bool m_bSleptInHandler = false; // the running handler is blocking work
+    bool m_bShiftDown = false;      // as the key being handled was pressed
 };

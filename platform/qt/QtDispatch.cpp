@@ -29,7 +29,20 @@ void QtBackend::Dispatch(CWnd& wnd, const MSG& msg)
     if (m_nDispatchDepth == 0) {
         m_bSleptInHandler = false;
         DeliverHeld();
+        // A handler may have disabled the button it was pressed through.
+        for (auto& [w, modal] : m_windows)
+            if (modal->window)
+                modal->window->SettleFocus();
     }
+}
+
+void QtBackend::InputKey(CWnd& wnd, UINT vk, bool shift)
+{
+    InputAction(wnd, [this, &wnd, vk, shift] {
+        m_bShiftDown = shift;
+        Dispatch(wnd, MSG{WM_KEYDOWN, vk, MAKELPARAM(1, 0)});
+        m_bShiftDown = false;
+    });
 }
 
 void QtBackend::Input(CWnd& wnd, const MSG& msg)

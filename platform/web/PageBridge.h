@@ -31,6 +31,12 @@ void tervan_set_title(const char* title);
 void tervan_set_work_at_risk(int atRisk);
 // The program has ended: the page says so and offers to start it again.
 void tervan_program_ended();
+// The top window as the page's DOM mirror shows it to assistive technology
+// (MirrorJson.h says what the JSON holds), with the focus ring's place.
+void tervan_mirror(const char* json);
+// News a screen reader speaks at once (a warning, a noted row): the page's
+// live region.
+void tervan_announce(const char* text);
 }
 
 // The kinds of queued events, as page.js numbers them.
@@ -43,7 +49,11 @@ enum PageEvent {
     kKeyPress = 5,    // key (PageKey), shift
     kEditState = 6,   // selection start, end, backwards; the text
     kContextMenu = 7, // x, y
-    // Kinds past these are the test page's own.
+    // 8 is the test page's own; kinds this backend does not know go to a listener.
+    kLongPress = 9, // x, y: a finger held still on the canvas
+    kMirrorFocus = 10,    // stop kind (1 a control, 2 a part), its index or ID
+    kMirrorActivate = 11, // stop kind, index or ID: a screen reader's click
+    kMirrorStep = 12,     // part ID, steps up (negative: down): a slider moved
 };
 
 enum PageKey {
@@ -53,4 +63,11 @@ enum PageKey {
     kKeySpace = 4,
     kKeyArrowUp = 5,
     kKeyArrowDown = 6,
+    kKeyArrowLeft = 7,
+    kKeyArrowRight = 8,
+    kKeyPageUp = 9,
+    kKeyPageDown = 10,
+    kKeyHome = 11,
+    kKeyEnd = 12,
+    kKeyF1 = 13,
 };

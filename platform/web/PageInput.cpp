@@ -40,6 +40,18 @@ bool PageInput::HandleNext()
     case kContextMenu:
         OpenMenu(f[0], f[1]);
         break;
+    case kLongPress:
+        LongPress(f[0], f[1]);
+        break;
+    case kMirrorFocus:
+        MirrorFocus(f[0], f[1]);
+        break;
+    case kMirrorActivate:
+        MirrorActivate(f[0], f[1]);
+        break;
+    case kMirrorStep:
+        MirrorStep(f[0], f[1]);
+        break;
     default:
         if (onOtherEvent)
             onOtherEvent(kind, f, text);
@@ -205,41 +217,6 @@ void PageInput::PointerCancel()
     Reset();
 }
 
-void PageInput::Key(int key, bool shift)
-{
-    ContextMenu& menu = m_backend.GetScreen().Menu();
-    if (menu.IsOpen()) {
-        const int n = static_cast<int>(menu.items.size());
-        if (key == kKeyEscape || key == kKeyTab)
-            m_backend.GetScreen().CloseMenu();
-        else if (key == kKeyReturn && menu.hot >= 0)
-            ChooseMenuItem(menu.hot);
-        else if (key == kKeyArrowDown || key == kKeyArrowUp) {
-            menu.hot = ((menu.hot < 0 ? (key == kKeyArrowDown ? -1 : 0) : menu.hot) +
-                        (key == kKeyArrowDown ? 1 : -1) + n) %
-                       n;
-            m_backend.GetScreen().Invalidate(menu.box);
-        }
-        return;
-    }
-    WebWindow* top = m_backend.Top();
-    if (!top)
-        return;
-    if (key == kKeyEscape) {
-        m_backend.Command(*top, IDCANCEL);
-    } else if (key == kKeyReturn) {
-        if (const int id = top->ReturnCommand())
-            m_backend.Command(*top, id);
-    } else if (key == kKeyTab) {
-        top->FocusNext(shift);
-        m_backend.BindInput();
-    } else if (key == kKeySpace && top->Focus() >= 0) {
-        const DialogControl& c = top->Controls()[static_cast<std::size_t>(top->Focus())];
-        if (c.IsButton() && c.enabled)
-            m_backend.Command(*top, c.id);
-    }
-}
-
 void PageInput::EditState(const std::string& text, int start, int end, bool backwards)
 {
     WebWindow* top = m_backend.Top();
@@ -262,6 +239,22 @@ void PageInput::OpenMenu(int x, int y)
     WebWindow* top = m_backend.Top();
     if (top && !top->Menu().empty() && top->Outer().Contains(x, y))
         m_backend.GetScreen().OpenMenu(*top, x, y);
+}
+
+void PageInput::LongPress(int x, int y)
+{
+    // A finger held still opens the menu, but not on a control, nor where
+    // the window took the pointer for a drag of its own.
+    if (m_backend.GetScreen().Menu().IsOpen() || m_control >= 0 || m_backend.Capture())
+        return;
+    WebWindow* top = m_backend.Top();
+    if (!top || m_window != top || top->Menu().empty())
+        return;
+    // The press ends without a click of its own.
+    if (m_target == Target::Client)
+        SendClientMouse(*top, WM_LBUTTONUP, m_lastX, m_lastY, false);
+    Reset();
+    OpenMenu(x, y);
 }
 
 void PageInput::ChooseMenuItem(int index)

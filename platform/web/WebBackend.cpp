@@ -7,6 +7,7 @@
 #include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
 #include "platform/WinApp.h"
+#include "platform/web/MirrorJson.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/PageInput.h"
 #include "platform/web/WebWindow.h"
@@ -97,7 +98,7 @@ void WebBackend::EnableControl(CWnd& wnd, int id, bool enable)
     w->ControlChanged(*c);
     // A control that loses its enabling loses the focus too.
     if (!enable && w->Focus() >= 0 && &w->Controls()[static_cast<std::size_t>(w->Focus())] == c)
-        w->SetFocus(-1);
+        w->LosingFocus(w->Focus());
 }
 
 bool WebBackend::IsControlEnabled(CWnd& wnd, int id)
@@ -164,6 +165,46 @@ void WebBackend::BindInput()
     tervan_bind_input(r.x, r.y, r.w, r.h, -top->Font().height, c.edit.text.c_str(),
                       static_cast<int>(c.edit.SelStart()), static_cast<int>(c.edit.SelEnd()),
                       focused ? 1 : 0);
+}
+
+void WebBackend::ClientPartsChanged(CWnd& wnd)
+{
+    if (WebWindow* w = WindowOf(wnd))
+        w->PartsChanged();
+}
+
+int WebBackend::FocusedPart(CWnd& wnd)
+{
+    WebWindow* w = WindowOf(wnd);
+    const FocusStop stop = w ? w->FocusedStop() : FocusStop{};
+    return stop.kind == FocusStop::Part ? stop.index : 0;
+}
+
+void WebBackend::Announce(CWnd&, const CString& text)
+{
+    tervan_announce(text.str().c_str());
+}
+
+void WebBackend::SyncMirror()
+{
+    WebWindow* top = Top();
+    std::string json = "null";
+    if (top) {
+        const AccessibleWindow description = top->Describe();
+        MirrorFacts facts;
+        facts.window = &description;
+        facts.controls = &top->Controls();
+        facts.parts = &top->Parts();
+        facts.serial = top->Serial();
+        facts.originX = top->ClientOnScreen().x;
+        facts.originY = top->ClientOnScreen().y;
+        facts.ring = top->RingAround();
+        json = MirrorJson(facts);
+    }
+    if (json == m_mirror)
+        return;
+    m_mirror = std::move(json);
+    tervan_mirror(m_mirror.c_str());
 }
 
 void WebBackend::NoteUnsavedWork(bool unsaved)

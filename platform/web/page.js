@@ -65,4 +65,12 @@ mergeInto(LibraryManager.library, {
   tervan_program_ended: function () {
     Module.tervanPage.ended();
   },
+
+  tervan_mirror: function (json) {
+    Module.tervanPage.mirror(JSON.parse(UTF8ToString(json)));
+  },
+
+  tervan_announce: function (text) {
+    Module.tervanPage.announce(UTF8ToString(text));
+  },
 });

@@ -23,6 +23,24 @@ const DialogTemplate kProbeDialog = {
         {Probe::kEdit, ControlClass::Edit, "", 10, 20, 40, 14, CS_BORDER | CS_TABSTOP},
     },
 };
+
+const DialogTemplate kKeysTemplate = {
+    Probe::kKeysDialog,
+    "Tecles",
+    "MS Sans Serif",
+    8,
+    200,
+    100,
+    DS_CAPTION,
+    {
+        {IDOK, ControlClass::Button, "&Sortir", 140, 10, 50, 14, CS_TABSTOP},
+        {Probe::kFirst, ControlClass::Button, "Primer", 140, 30, 50, 14, CS_TABSTOP},
+        {Probe::kSecond, ControlClass::Button, "Segon", 140, 50, 50, 14, CS_TABSTOP | CS_DISABLED},
+        {IDCANCEL, ControlClass::Button, "Cancelar", 140, 70, 50, 14, CS_TABSTOP | CS_HIDDEN},
+        {IDC_STATIC, ControlClass::Static, "Nivell:", 10, 80, 30, 8, 0},
+        {Probe::kEdit, ControlClass::Edit, "", 40, 78, 40, 12, CS_BORDER | CS_TABSTOP},
+    },
+};
 } // namespace
 
 namespace Probe {
@@ -33,6 +51,7 @@ const ApplicationResources& Resources()
         r.name = "Prova";
         r.desktopEntry = "prova";
         r.templates.push_back(&kProbeDialog);
+        r.templates.push_back(&kKeysTemplate);
         r.strings = {{kString, "Una cadena de prova"}};
         // The look-alikes this machine has for the faces the text tests ask for.
         r.fonts = {{"Comic Sans Serif", "Comic Neue"},
