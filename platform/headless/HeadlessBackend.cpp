@@ -39,6 +39,8 @@ bool HeadlessBackend::DeliverOneDueTimer(std::int64_t until)
     // now, when the work is over.
     m_nowMs = std::max(m_nowMs, next.at);
     m_timers.Ticked(*next.wnd, next.id, m_nowMs);
+    if (onTick)
+        onTick(*next.wnd, next.id);
     Dispatch(*next.wnd, MSG{WM_TIMER, next.id, 0});
     return true;
 }

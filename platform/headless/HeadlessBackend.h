@@ -92,6 +92,8 @@ class HeadlessBackend : public IBackend {
     int ClientUpdates(CWnd& wnd);
     std::function<void(CWnd&)> onClientUpdated;
     std::function<void(UINT ms)> onSleep;
+    // Runs as each timer tick is delivered, the clock standing at the tick.
+    std::function<void(CWnd&, UINT id)> onTick;
     CWnd* Capture() const { return m_capture; }
     struct MenuItem {
         UINT flags;
@@ -120,6 +122,7 @@ class HeadlessBackend : public IBackend {
     ClientOverlay Overlay(CWnd& wnd);
     AccessibleWindow Describe(CWnd& wnd);
     const std::vector<std::string>& Announcements() const { return m_announcements; }
+    void ClearAnnouncements() { m_announcements.clear(); }
     // How many times a window told the backend its parts changed.
     int PartChanges() const { return m_partChanges; }
 

@@ -16,6 +16,7 @@
 
 #include "support/CrashNote.h"
 #include "support/EpisodeRunner.h"
+#include "support/Sanitized.h"
 
 namespace {
 
