@@ -148,3 +148,85 @@ write("bmp", {
     "rgbx-one-pixel": bmp(1, 1, 32, False),
     "v5-header": bmp(2, 2, 24, False, header=124),
 })
+
+
+# --- page: the browser page's event queue -----------------------------------
+PAUSE, DOWN, MOVE, UP, CANCEL, KEY, EDIT, MENU = range(8)
+LONG_PRESS, READER_FOCUS, READER_CLICK, READER_STEP, OTHER, CLICK, DRAG = range(9, 16)
+TAB, RETURN, ESCAPE, SPACE, UP_KEY, DOWN_KEY, LEFT_KEY, RIGHT_KEY = range(1, 9)
+
+
+def page_session(seed, items):
+    s = Seed().number(seed, 0, 2**32 - 1)
+    for item in items:
+        kind = item[0]
+        s.number(kind, 0, 15)
+        if kind == PAUSE:
+            s.number(item[1], 1, 3000)
+        elif kind in (DOWN, MOVE, UP, MENU, LONG_PRESS):
+            for v in item[1:3]:
+                if isinstance(v, tuple):  # any number at all
+                    s.number(0, 0, 7).int32(v[0])
+                else:
+                    s.number(1, 0, 7).number(v, -20, 2047)
+            s.number(item[3] if len(item) > 3 else 0, -1, 3)
+        elif kind == KEY:
+            s.choice(False).number(item[1], 0, 14).number(item[2] if len(item) > 2 else 0, 0, 1)
+        elif kind == EDIT:
+            text, start, end, backward = item[1:]
+            s.choice(True).int32(start).int32(end).number(int(backward), 0, 1).text(text)
+        elif kind in (READER_FOCUS, READER_CLICK, READER_STEP):
+            s.choice(False).number(item[1], 0, 3).number(item[2], -20, 1200)
+        elif kind == OTHER:
+            if item[1] == 8:  # the test page's own kind
+                s.choice(True)
+            else:
+                s.choice(False).int32(item[1])
+            for v in item[2]:
+                s.int32(v)
+            s.text(item[3])
+        elif kind in (CLICK, DRAG):
+            s.choice(item[1])  # the control, modulo the top window's count
+            if kind == DRAG:
+                s.number(item[2], -200, 200)
+    return s.bytes()
+
+
+# The main window's controls by their place in its list.
+INITIAL, CLOSE, LEVEL, SUBMERGE, NOTE, HEAT, COOL = range(2, 9)
+FIRST_PAGE, PREVIOUS_PAGE, NEXT_PAGE, ABOUT = range(11, 15)
+
+write("page", {
+    # Past the title, the procedure's buttons in turn with levels typed and
+    # confirmed with Return, the water heated while the gas timer runs, the
+    # notebook's pages and the About box.
+    "procedure": page_session(3, [
+        (KEY, RETURN), (PAUSE, 500), (CLICK, INITIAL), (CLICK, CLOSE), (PAUSE, 1000),
+        (CLICK, LEVEL), (PAUSE, 100), (EDIT, b"12,5", 4, 4, False), (KEY, RETURN),
+        (CLICK, SUBMERGE), (PAUSE, 3000), (CLICK, HEAT), (PAUSE, 3000),
+        (CLICK, NOTE), (EDIT, b"23,4", 4, 4, False), (KEY, RETURN), (CLICK, COOL),
+        (PAUSE, 2000), (DRAG, 9, -120), (CLICK, FIRST_PAGE), (CLICK, NEXT_PAGE),
+        (CLICK, PREVIOUS_PAGE), (CLICK, ABOUT), (PAUSE, 500), (KEY, RETURN)]),
+    # The keys and a screen reader: Tab round the stops, Space and arrows,
+    # the mirror's focus, click and slider steps.
+    "keys-and-reader": page_session(11, [(KEY, RETURN), (CLICK, INITIAL), (CLICK, CLOSE)] +
+                                    [(KEY, TAB), (KEY, SPACE), (KEY, RIGHT_KEY)] * 6 +
+                                    [(KEY, TAB, 1), (READER_FOCUS, 1, 3), (READER_CLICK, 1, 4),
+                                     (READER_STEP, 2, 5), (READER_STEP, 2, -7), (KEY, 13)]),
+    # Broken UTF-8 and a long paste into the level edit, selections out of
+    # range and backward.
+    "broken-text": page_session(5, [(KEY, RETURN), (CLICK, INITIAL), (CLICK, CLOSE),
+                                    (CLICK, LEVEL), (PAUSE, 100),
+        (EDIT, b"\xff\xc3(\xe2\x82 \xed\xa0\x80\"\\\x01", 2**31 - 1, -5, True),
+        (DOWN, 380, 240), (MOVE, 300, 240, 1), (UP, 300, 240),
+        (EDIT, "àé·".encode() * 700, 3, 1, False), (KEY, LEFT_KEY, 1), (KEY, RETURN),
+        (KEY, RETURN)]),
+    # The pointer anywhere, a menu opened by a right click and by a finger
+    # held still, a cancelled press and kinds the backend does not know.
+    "pointer-anywhere": page_session(7, [
+        (KEY, RETURN), (DOWN, 300, 200), (MOVE, 320, 220, 1), (CANCEL,), (MENU, 40, 40),
+        (MOVE, 60, 60), (DOWN, 60, 60), (UP, 60, 60), (DOWN, 100, 300, 1), (PAUSE, 800),
+        (LONG_PRESS, 100, 300), (KEY, DOWN_KEY), (KEY, RETURN),
+        (DOWN, (-2**31,), (2**31 - 1,)), (UP, (123456789,), (-7,)),
+        (OTHER, 8, [1, 2, 3, 4, 5, 6], b"tick"), (OTHER, 99, [-1, 0, 0, 0, 0, 0], b"")]),
+})
