@@ -62,6 +62,7 @@ class FakePage {
         m_now = 0;
         m_escapes = 0;
         m_ended = false;
+        m_justTaken = false;
     }
     void Stop() { m_in = nullptr; }
     bool Ended() const { return m_ended; }
@@ -100,9 +101,16 @@ class FakePage {
 
     int Next(int* fields)
     {
+        // One event a round of the loop, as the browser hands them over
+        // between frames: the page is shown after each.
+        if (m_justTaken) {
+            m_justTaken = false;
+            return kEventNone;
+        }
         Fill();
         if (m_queue.empty())
             return kEventNone;
+        m_justTaken = true;
         m_taken = std::move(m_queue.front());
         m_queue.pop_front();
         std::memcpy(fields, m_taken.fields, sizeof m_taken.fields);
@@ -276,6 +284,7 @@ class FakePage {
     int m_width = 0, m_height = 0;
     int m_escapes = 0;
     bool m_ended = false;
+    bool m_justTaken = false;
 };
 
 FakePage g_page;
