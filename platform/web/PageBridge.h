@@ -50,7 +50,7 @@ enum PageEvent {
     kEditState = 6,   // selection start, end, backwards; the text
     kContextMenu = 7, // x, y
     // 8 is the test page's own; kinds this backend does not know go to a listener.
-    kLongPress = 9, // x, y: a finger held still on the canvas
+    kLongPress = 9,       // x, y: a finger held still on the canvas
     kMirrorFocus = 10,    // stop kind (1 a control, 2 a part), its index or ID
     kMirrorActivate = 11, // stop kind, index or ID: a screen reader's click
     kMirrorStep = 12,     // part ID, steps up (negative: down): a slider moved
