@@ -1,5 +1,6 @@
 // The bytes the program holds on the heap now, for runs that must not grow:
-// under AddressSanitizer its own allocator answers, otherwise glibc's.
+// under AddressSanitizer its own allocator answers, otherwise the C
+// library's.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +17,9 @@ inline std::size_t HeapInUse()
 {
 #if defined(TERVAN_SANITIZED)
     return __sanitizer_get_current_allocated_bytes();
+#elif defined(__EMSCRIPTEN__)
+    // One linear memory, no blocks mapped apart.
+    return static_cast<std::size_t>(mallinfo().uordblks);
 #else
     // Small blocks from the arenas, large ones mapped on their own.
     const struct mallinfo2 info = mallinfo2();
