@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the fuzzers built in $1 (tests/fuzz, the sanitized build), each for
-# $2 seconds from its seed corpus in tests/fuzz/corpus/<name>, JOBS at a
+# $2 seconds from its seed corpus in tests/fuzz/corpus/<name> once it has
+# run the inputs that once failed, tests/fuzz/failed-once/<name>, JOBS at a
 # time, and prints one line each: its executions, their rate, its peak
 # memory and the code it reached. A crash, a sanitizer's report, a check
 # that fails, an input running over 10 s or memory over 256 MiB fails the
@@ -27,13 +28,21 @@ export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:quarantine_size_mb=16
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
+limits=(-timeout=10 -rss_limit_mb=256 -malloc_limit_mb=256)
 run() {
-  local name=$1 found=$out/found/$1
+  local name=$1 found=$out/found/$1 failed=$root/tests/fuzz/failed-once/$1
   [ -n "$keep" ] || rm -rf "$found" "$out/crashes/$name-"*
   mkdir -p "$found"
-  "$build/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=256 \
-    -malloc_limit_mb=256 -print_final_stats=1 -artifact_prefix="$out/crashes/$name-" \
-    "$found" "$root/tests/fuzz/corpus/$name" >"$out/$name.log" 2>&1
+  : >"$out/$name.log"
+  # The inputs that once failed run first, once each: some are too large to
+  # fuzz from (every input grown from them would be as slow).
+  if [ -d "$failed" ]; then
+    "$build/tests/fuzz/fuzz_$name" "${limits[@]}" -artifact_prefix="$out/crashes/$name-" \
+      "$failed"/* >>"$out/$name.log" 2>&1 || return
+  fi
+  "$build/tests/fuzz/fuzz_$name" -max_total_time="$seconds" "${limits[@]}" -print_final_stats=1 \
+    -artifact_prefix="$out/crashes/$name-" "$found" "$root/tests/fuzz/corpus/$name" \
+    >>"$out/$name.log" 2>&1
 }
 
 names=()

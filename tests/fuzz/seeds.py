@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the fuzzers' seed corpora into tests/fuzz/corpus/<name>/.
+"""Writes the fuzzers' seed corpora into tests/fuzz/corpus/<name>/, and the inputs
+that once failed and are too large to fuzz from into tests/fuzz/failed-once/<name>/.
 
 The harnesses read their input through libFuzzer's FuzzedDataProvider:
 texts from the front of the input (a backslash and any other byte end one),
@@ -13,7 +14,7 @@ inputs from there.
 import os
 import struct
 
-ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 class Seed:
@@ -43,8 +44,8 @@ class Seed:
         return self.front + bytes(reversed(self.back))
 
 
-def write(name, seeds):
-    folder = os.path.join(ROOT, name)
+def write(name, seeds, folder="corpus"):
+    folder = os.path.join(HERE, folder, name)
     os.makedirs(folder, exist_ok=True)
     for label, data in seeds.items():
         with open(os.path.join(folder, label), "wb") as f:
@@ -112,11 +113,14 @@ write("edit", {
                                    (PLACE,), (DRAW, True), (PRESS, 300, 0, True), (DRAW, False)]),
     "set-and-select": edit_session([(SET, b"47,5"), (SELECT_ALL,), (DRAW, True),
                                     (MIRROR, b"\xff\xc3(\xe2\x82", 3, 1, False), (DRAW, True)]),
-    # A paste of twenty thousand bytes, then clicks across it: each click
-    # measures the text once, not once a character.
+})
+# A paste of twenty thousand bytes, then clicks across it: each click
+# measured the text once a character, over ten seconds. Too large to fuzz
+# from (every input grown from it would be as slow): it runs once a run.
+write("edit", {
     "long-paste": edit_session([(SET, "à12,5é ".encode() * 2500), (PRESS, 90000, 7, True),
                                 (DRAG, 20, 50, False), (PLACE,), (DRAW, True)]),
-})
+}, folder="failed-once")
 
 
 # --- bmp: small files of each kind the decoder takes ---------------------------
