@@ -84,6 +84,8 @@ const ApplicationResources& TervanResources()
         r.version = TERVAN_VERSION;
         r.templates = TervanDialogTemplates();
         r.strings = BenchStrings();
+        for (const StringResource& s : NotebookOutputStrings())
+            r.strings.push_back(s);
         r.fonts = FontSubstitutes();
         r.bitmaps = EmbeddedBitmaps();
         r.icons = Icons();
