@@ -115,7 +115,8 @@ class CTervanDlg : public CDialog, public ExperimentState {
     // Shows a drawing failure's code; the caller then carries on.
     void ReportError(const char* code);
 
-    // --- app/: the notebook's way out (SaveNotebook.cpp) --------------------
+    // --- app/: the notebook's way out (SaveNotebook.cpp) and the ending
+    // (Ending.cpp) ----------------------------------------------------------
     // The window menu's notebook items, after the About item.
     void AppendNotebookItems(CMenu* pSysMenu);
     // Runs the window menu's notebook command `nID`; false for any other.
@@ -133,6 +134,11 @@ class CTervanDlg : public CDialog, public ExperimentState {
     // success; true once written.
     bool SaveAndTell(const SaveRequest& request);
     void TellSaveFailed(const std::string& file);
+    // Whether the practical may end now: at once without rows, otherwise
+    // as the student answers the question.
+    bool MayEnd();
+    void OnOK() override;
+    void OnCancel() override;
 
     // --- view/: canvas and frame of every drawing routine (Canvas.cpp) ------
     void SetUpCanvas();

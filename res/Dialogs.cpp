@@ -152,7 +152,7 @@ const DialogTemplate kAbout = {
 
 const std::vector<const DialogTemplate*>& TervanDialogTemplates()
 {
-    static const std::vector<const DialogTemplate*> templates = {&kMainWindow, &kSplash, &kWarning,
-                                                                 &kLevel, &kAbout};
+    static const std::vector<const DialogTemplate*> templates = {
+        &kMainWindow, &kSplash, &kWarning, &kLevel, &kAbout, &KeepWorkTemplate()};
     return templates;
 }
