@@ -59,9 +59,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tervan team <tervan@tervan.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links, as dpkg-shlibdeps finds them, and the
-# fonts the program draws its text with.
+# fonts the program draws its text with. Qt's print support is named too:
+# its package also brings the plugin that reaches the printers.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${TERVAN_FONT_PACKAGES}")
+string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS
+       "${TERVAN_FONT_PACKAGES};libqt6printsupport6")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)

@@ -97,7 +97,8 @@ depends() {
     return 1
   }
   # dpkg-shlibdeps found the libraries the program links.
-  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libfreetype6 libfontconfig1; do
+  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libfreetype6 \
+    libfontconfig1; do
     has "$lib" || fail "Depends lacks $lib"
   done
   for p in "$@"; do
