@@ -31,6 +31,18 @@ void tervan_set_title(const char* title);
 void tervan_set_work_at_risk(int atRisk);
 // The program has ended: the page says so and offers to start it again.
 void tervan_program_ended();
+// Hands `size` bytes to the browser as a download named `name`.
+void tervan_save_file(const char* name, const unsigned char* bytes, int size, const char* mimeType);
+// A printout titled `title`, replacing the last one; each sheet is w x h
+// RGBA pixels enlarged `factor` times, printed `dpi` of its pixels to an
+// inch, with its caption; then the browser's print.
+void tervan_print_begin(const char* title);
+void tervan_print_sheet(const unsigned char* rgba, int w, int h, int factor, int dpi,
+                        const char* caption);
+void tervan_print_end();
+// Opens the document `name`, beside the page, in a new tab; 0 when the
+// browser would not.
+int tervan_open_document(const char* name);
 }
 
 // The kinds of queued events, as page.js numbers them.
@@ -53,4 +65,5 @@ enum PageKey {
     kKeySpace = 4,
     kKeyArrowUp = 5,
     kKeyArrowDown = 6,
+    kKeyMenu = 7, // the Menu key or Shift+F10: the window's menu
 };

@@ -208,6 +208,13 @@ void PageInput::PointerCancel()
 void PageInput::Key(int key, bool shift)
 {
     ContextMenu& menu = m_backend.GetScreen().Menu();
+    if (key == kKeyMenu) {
+        if (menu.IsOpen())
+            m_backend.GetScreen().CloseMenu();
+        else
+            OpenMenuByKey();
+        return;
+    }
     if (menu.IsOpen()) {
         const int n = static_cast<int>(menu.items.size());
         if (key == kKeyEscape || key == kKeyTab)
@@ -262,6 +269,24 @@ void PageInput::OpenMenu(int x, int y)
     WebWindow* top = m_backend.Top();
     if (top && !top->Menu().empty() && top->Outer().Contains(x, y))
         m_backend.GetScreen().OpenMenu(*top, x, y);
+}
+
+void PageInput::OpenMenuByKey()
+{
+    // Below the control with the focus, or at the client area's corner,
+    // with its first item chosen so that the arrows and Return go on.
+    WebWindow* top = m_backend.Top();
+    if (!top || top->Menu().empty())
+        return;
+    Box at = top->ClientOnScreen();
+    if (top->Focus() >= 0)
+        at = top->Controls()[static_cast<std::size_t>(top->Focus())].rect.Offset(at.x, at.y);
+    Screen& screen = m_backend.GetScreen();
+    screen.OpenMenu(*top, at.x, at.y + (top->Focus() >= 0 ? at.h : 0));
+    if (screen.Menu().IsOpen()) {
+        screen.Menu().hot = 0;
+        screen.Invalidate(screen.Menu().box);
+    }
 }
 
 void PageInput::ChooseMenuItem(int index)

@@ -2,8 +2,9 @@
 // (mouse, finger or pen) presses buttons, places an edit's caret and
 // selection, or reaches a window's client area as mouse messages; keys move
 // the focus (Tab), press the focused or default button (Return, Space) or
-// cancel (Escape); the page's text input reports what was typed into the
-// edit it stands behind; a context menu offers a window's system-menu items.
+// cancel (Escape), or open the window's menu (the Menu key, Shift+F10); the
+// page's text input reports what was typed into the edit it stands behind;
+// a context menu offers a window's system-menu items.
 // Only the top window takes input: the others wait under their modal dialog.
 #pragma once
 
@@ -36,6 +37,7 @@ class PageInput {
     void Key(int key, bool shift);
     void EditState(const std::string& text, int start, int end, bool backwards);
     void OpenMenu(int x, int y);
+    void OpenMenuByKey();
     void SendClientMouse(WebWindow& w, unsigned message, int x, int y, bool down);
     void ChooseMenuItem(int index);
 

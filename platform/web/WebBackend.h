@@ -87,6 +87,10 @@ class WebBackend : public IBackend {
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     void WindowDestroyed(CWnd& wnd) override;
     void NoteUnsavedWork(bool unsaved) override;
+    // Saving, printing and documents (WebOutput.cpp).
+    SaveOutcome SaveFile(CWnd& owner, const SaveRequest& request) override;
+    PrintResult PrintPictures(CWnd& owner, const PrintRequest& request) override;
+    bool OpenDocument(CWnd& owner, const std::string& fileName) override;
 
   private:
     INT_PTR RunWindow(CDialog& dlg, std::unique_ptr<WebWindow> window);
