@@ -55,6 +55,7 @@ void CTervanDlg::OnTancaBotella()
     SetTimer(kGasTimer, kGasTimerMs);
     GetDlgItem(IDC_TANCA_BOTELLA)->SetWindowText("Botella tancada");
     GetDlgItem(IDC_ANOTA_NIVELL_INICIAL)->EnableWindow(TRUE);
+    DescribeBench(); // the bottle stands closed now
 }
 
 void CTervanDlg::OnAnotaNivellInicial()
@@ -94,6 +95,7 @@ void CTervanDlg::OnSubmergirBotella()
     GetDlgItem(IDC_ESCALFAR_AIGUA)->EnableWindow(TRUE);
     GetDlgItem(IDC_REFREDAR_AIGUA)->EnableWindow(TRUE);
     GetDlgItem(IDC_ANOTACIO)->EnableWindow(TRUE);
+    DescribeBench(); // the bottle is under water now
 }
 
 void CTervanDlg::OnAnotacio()

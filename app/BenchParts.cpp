@@ -108,9 +108,9 @@ ClientPart CTervanDlg::DescribeRightBranch()
 
 void CTervanDlg::DescribeNotebook()
 {
-    RemoveClientPart(IDC_EQUATION);
     if (m_strPage.IsEmpty()) {
         RemoveClientPart(IDC_NOTEBOOK);
+        RemoveClientPart(IDC_EQUATION);
         return;
     }
     const int page = PageNumber(m_strPage);
@@ -137,6 +137,8 @@ void CTervanDlg::DescribeNotebook()
             Part(IDC_EQUATION, PartRole::Text, IDS_EQUATION, BackBufferBox(486, 147, 110, 12));
         equation.value = Notebook::FittedEquation(*this).str();
         SetClientPart(equation);
+    } else {
+        RemoveClientPart(IDC_EQUATION);
     }
 }
 

@@ -38,6 +38,7 @@ void CTervanDlg::ValveTick()
         m_bValveMoving = false;
         KillTimer(kValveTimer);
     }
+    DescribeBench(); // a turn that ended is no longer "girant"
 }
 
 void CTervanDlg::DriftTick()

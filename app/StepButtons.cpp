@@ -74,10 +74,13 @@ bool CTervanDlg::PointerPressed(CPoint point)
         if (StepBox(m_nStepY, id == IDC_STEP_UP).Contains(point.x, point.y)) {
             m_nStepHeld = id;
             DeclareStepButtons();
-            SetCapture();
             StepBranch(id == IDC_STEP_UP ? -1 : 1);
-            if (m_nStepHeld)
+            if (m_nStepHeld) {
+                // The step's own drag let the pointer go: held again, so
+                // that a release anywhere ends the repeat.
+                SetCapture();
                 SetTimer(kStepTimer, kStepDelayMs);
+            }
             return true;
         }
     }
@@ -126,8 +129,10 @@ void CTervanDlg::StepTick()
     if (!m_nStepHeld)
         return;
     StepBranch(m_nStepHeld == IDC_STEP_UP ? -1 : 1);
-    if (m_nStepHeld)
+    if (m_nStepHeld) {
+        SetCapture();
         SetTimer(kStepTimer, kStepRepeatMs);
+    }
 }
 
 void CTervanDlg::OnStepUp()

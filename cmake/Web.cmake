@@ -28,6 +28,8 @@ set_target_properties(tervan_freetype PROPERTIES
 include(cmake/FrameworkLibraries.cmake)
 tervan_framework_libraries(FONT_MATCH platform/web/EmbeddedFontMatch.cpp LIBS tervan_freetype)
 
+# Every byte of the page is downloaded: the bitmaps go in compressed.
+set(TERVAN_PACK_BITMAPS ON)
 include(cmake/ProgramLibraries.cmake)
 
 add_library(tervan_page_data STATIC ${TERVAN_PAGE_FONTS})
@@ -39,44 +41,54 @@ tervan_embed_file(${CMAKE_CURRENT_SOURCE_DIR}/res/icons/tervan.ico AppIconFile $
 target_sources(tervan_page_data PRIVATE ${_icon_cpp})
 
 # The page. Asyncify lets the program's nested loops (a modal dialog, a
-# Sleep) hand the browser back its thread and carry on where they were.
+# Sleep) hand the browser back its thread and carry on where they were; only
+# the functions that can reach a wait are instrumented (cmake/WebAsyncify.cmake).
 file(GLOB TERVAN_WEB_SOURCES CONFIGURE_DEPENDS platform/web/*.cpp)
 list(FILTER TERVAN_WEB_SOURCES EXCLUDE REGEX "/(EmbeddedFontMatch|WebMain)\\.cpp$")
+# Every byte of the page is downloaded: its link optimises for the smallest
+# code (-Oz). The sources stay compiled for size as in MinSizeRel (-Os):
+# compiled with -Oz they made the page no smaller and the WebAssembly tests
+# four times as slow.
 set(TERVAN_WEB_LINK_OPTIONS
-  -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sASYNCIFY_IMPORTS=[tervan_wait]
-  # FreeType calls nothing that waits: its many function pointers need no
-  # unwinding code, which would add a tenth to the program.
-  "-sASYNCIFY_REMOVE=[\"FT_*\",\"ft_*\",\"TT_*\",\"cff_*\",\"cf2_*\",\"af_*\",\"ps_*\",\"t1_*\",\"T1_*\",\"sfnt_*\",\"gray_*\",\"psh_*\",\"pfr_*\",\"t42_*\",\"bdf_*\",\"pcf_*\",\"FNT_*\",\"fnt_*\",\"tt*\",\"cid_*\"]"
+  -Oz -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sASYNCIFY_IMPORTS=[tervan_wait]
   -sSINGLE_FILE=1 -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 -sMINIFY_HTML=0
   -sINITIAL_MEMORY=16777216 -sTOTAL_STACK=1048576
   -sEXPORTED_RUNTIME_METHODS=[] -sEXIT_RUNTIME=0
   --js-library ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js
+  --pre-js ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/mirror.js
   --shell-file ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
+include(cmake/WebAsyncify.cmake)
 
 # A page: the browser backend's sources, with its own entry point (SOURCES
 # adds more) and the page's JavaScript (JS_LIBRARY adds more).
 function(tervan_page name)
   cmake_parse_arguments(ARG "" "" "SOURCES;JS_LIBRARY" ${ARGN})
-  add_executable(${name} ${TERVAN_WEB_SOURCES} ${ARG_SOURCES})
-  set_target_properties(${name} PROPERTIES SUFFIX ".html")
-  # The whole core goes in: the application object is a global that nothing
-  # refers to by name, so a plain archive link would leave it out.
-  target_link_libraries(${name} PRIVATE
-    -Wl,--whole-archive tervan_app -Wl,--no-whole-archive tervan_platform tervan_page_data
-    tervan_freetype)
-  target_compile_options(${name} PRIVATE ${TERVAN_WARNINGS})
-  target_link_options(${name} PRIVATE ${TERVAN_WEB_LINK_OPTIONS})
+  # The page's own sources, compiled once for the page and its scan link.
+  add_library(${name}_objects OBJECT ${TERVAN_WEB_SOURCES} ${ARG_SOURCES})
+  target_link_libraries(${name}_objects PRIVATE tervan_platform)
+  target_compile_options(${name}_objects PRIVATE ${TERVAN_WARNINGS})
   set(_js ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/page.js)
-  foreach(_library ${ARG_JS_LIBRARY})
-    target_link_options(${name} PRIVATE "SHELL:--js-library ${_library}")
-    list(APPEND _js ${_library})
+  foreach(target ${name} ${name}-scan)
+    add_executable(${target} $<TARGET_OBJECTS:${name}_objects>)
+    set_target_properties(${target} PROPERTIES SUFFIX ".html")
+    # The whole core goes in: the application object is a global that
+    # nothing refers to by name, so a plain archive link would leave it out.
+    target_link_libraries(${target} PRIVATE
+      -Wl,--whole-archive tervan_app -Wl,--no-whole-archive tervan_platform tervan_page_data
+      tervan_freetype)
+    target_link_options(${target} PRIVATE ${TERVAN_WEB_LINK_OPTIONS})
+    foreach(_library ${ARG_JS_LIBRARY})
+      target_link_options(${target} PRIVATE "SHELL:--js-library ${_library}")
+    endforeach()
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+      ${_js} ${ARG_JS_LIBRARY} ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/mirror.js
+      ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
   endforeach()
-  set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS
-    ${_js} ${CMAKE_CURRENT_SOURCE_DIR}/platform/web/shell.html)
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DPAGE=$<TARGET_FILE:${name}>
             -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/WasmOutOfScript.cmake
     VERBATIM)
+  tervan_asyncify_only(${name} ${name}-scan)
 endfunction()
 
 # The shipped page reads nothing from its address; the test page (never

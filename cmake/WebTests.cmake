@@ -26,6 +26,8 @@ function(tervan_web_tests name)
   add_executable(web_${name}_tests ${ARG_SOURCES})
   target_link_libraries(web_${name}_tests PRIVATE ${ARG_LIBS} gtest gmock)
   target_include_directories(web_${name}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+  target_compile_definitions(web_${name}_tests PRIVATE
+    TERVAN_SOURCE_ROOT="${CMAKE_CURRENT_SOURCE_DIR}")
   target_compile_options(web_${name}_tests PRIVATE ${TERVAN_WARNINGS})
   target_link_options(web_${name}_tests PRIVATE
     -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=4194304 -sENVIRONMENT=node -sEXIT_RUNTIME=1)

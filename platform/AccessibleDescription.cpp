@@ -17,7 +17,7 @@ bool IsStaticText(const DialogControl& c)
 
 std::string CaptionOf(const DialogControl& c)
 {
-    return (c.style & CS_NOPREFIX) ? c.Text() : ClassicLook::WithoutPrefixes(c.Text());
+    return AccessibleCaption(c);
 }
 
 std::string GivenName(const WindowFacts& f, int id)
@@ -25,15 +25,6 @@ std::string GivenName(const WindowFacts& f, int id)
     for (const auto& [named, name] : f.names)
         if (named == id && id != IDC_STATIC)
             return name;
-    return {};
-}
-
-// The static text just before control `i` in template order, the classic
-// label of an edit.
-std::string LabelBefore(const std::vector<DialogControl>& controls, std::size_t i)
-{
-    if (i > 0 && IsStaticText(controls[i - 1]))
-        return CaptionOf(controls[i - 1]);
     return {};
 }
 
@@ -55,7 +46,9 @@ AccessibleItem ControlItem(const WindowFacts& f, std::size_t i)
         item.value = c.Text();
         item.readOnly = !c.IsTypedInto();
         item.focusable = (c.style & CS_TABSTOP) != 0;
-        item.name = LabelBefore(*f.controls, i);
+        // A text that only shows is named by what it shows; one typed into
+        // by its label.
+        item.name = item.readOnly ? c.Text() : EditLabel(*f.controls, i);
     } else {
         item.role = AccessibleRole::StaticText;
         item.name = CaptionOf(c);
@@ -111,8 +104,7 @@ AccessibleWindow DescribeWindow(const WindowFacts& f)
     if (f.controls) {
         for (std::size_t i = 0; i < f.controls->size(); ++i) {
             const DialogControl& c = (*f.controls)[i];
-            // Hidden controls, pictures, frames and group boxes say nothing.
-            if (!c.visible || !(IsPushButton(c) || c.IsEdit() || IsStaticText(c)))
+            if (!IsAccessibleControl(c))
                 continue;
             w.items.push_back(ControlItem(f, i));
         }
@@ -121,6 +113,30 @@ AccessibleWindow DescribeWindow(const WindowFacts& f)
         for (const ClientPart& p : *f.parts)
             w.items.push_back(PartItem(f, p));
     return w;
+}
+
+std::string EditLabel(const std::vector<DialogControl>& controls, std::size_t i)
+{
+    if (i > 0 && IsStaticText(controls[i - 1]))
+        return AccessibleCaption(controls[i - 1]);
+    // Else the nearest static text above it that reaches over its columns.
+    const Box edit = controls[i].rect;
+    const DialogControl* best = nullptr;
+    for (const DialogControl& c : controls)
+        if (IsStaticText(c) && c.rect.Bottom() <= edit.y && c.rect.x < edit.Right() &&
+            c.rect.Right() > edit.x && (!best || c.rect.Bottom() > best->rect.Bottom()))
+            best = &c;
+    return best ? AccessibleCaption(*best) : std::string();
+}
+
+bool IsAccessibleControl(const DialogControl& c)
+{
+    return c.visible && (IsPushButton(c) || c.IsEdit() || IsStaticText(c));
+}
+
+std::string AccessibleCaption(const DialogControl& c)
+{
+    return (c.style & CS_NOPREFIX) ? c.Text() : ClassicLook::WithoutPrefixes(c.Text());
 }
 
 const char* RoleName(AccessibleRole role)

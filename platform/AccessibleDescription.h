@@ -49,8 +49,9 @@ struct AccessibleWindow {
 
 // What a window shows that a control says: the template's caption, the
 // controls as they are now, the names the window gave controls whose
-// caption says nothing (by ID; an edit otherwise takes the static text just
-// before it in template order), its parts and which stop holds the focus.
+// caption says nothing (by ID; otherwise a read-only edit is named by its
+// text, and one typed into by its label, EditLabel), its parts and which
+// stop holds the focus.
 struct WindowFacts {
     const DialogTemplate* tpl = nullptr;
     const std::vector<DialogControl>* controls = nullptr;
@@ -60,6 +61,16 @@ struct WindowFacts {
     bool alert = false;
 };
 AccessibleWindow DescribeWindow(const WindowFacts& facts);
+
+// Whether assistive technology hears of control `c` at all: a push button,
+// an edit or a static text that shows; hidden controls, pictures, frames
+// and group boxes say nothing.
+bool IsAccessibleControl(const DialogControl& c);
+// The label of an edit typed into, control `i`: the static text just before
+// it in template order, else the nearest one above it.
+std::string EditLabel(const std::vector<DialogControl>& controls, std::size_t i);
+// A caption as it is read: without its '&' markers.
+std::string AccessibleCaption(const DialogControl& c);
 
 // The role's name as tests and logs print it ("push button", "slider").
 const char* RoleName(AccessibleRole role);

@@ -2,7 +2,8 @@
 # Builds the browser version into $1 (build-web): FreeType for WebAssembly
 # from Debian's source, the table of the font files the desktop's matcher
 # picks for the faces the program asks for (with the picker built in the
-# desktop's build folder), then the page
+# desktop's build folder), each cut down to the characters it can be asked
+# to draw, then the page
 # ($1/tervan.html, one self-contained file), the test page and the core's
 # tests as WebAssembly. Beside the page it writes the fonts' licences.
 set -euo pipefail
@@ -27,6 +28,13 @@ mkdir -p "$out/generated"
 echo "Fonts the page embeds:"
 "$picker" "$out/generated/PageFonts.cpp.new" "$out/generated/page-fonts.list" \
   "$root/res/WebFonts.txt"
+# Each of them only with the characters it can be asked to draw; the page
+# embeds these subsets (the tests' own build keeps the whole files).
+echo "Their subsets:"
+/usr/bin/python3 "$root/tools/webfonts/subset-fonts.py" "$root" \
+  "$out/generated/page-fonts.list" "$out/generated/subset-fonts" 2>"$out/subset-fonts.log"
+"$picker" --files-from "$out/generated/subset-fonts" "$out/generated/PageFonts.cpp.new" \
+  "$out/generated/page-fonts.list" "$root/res/WebFonts.txt" >/dev/null
 "$picker" "$out/generated/TestFonts.cpp.new" "$out/generated/test-fonts.list" \
   "$root/res/WebFonts.txt" "$root/tests/web/TestFonts.txt" >/dev/null
 for f in PageFonts TestFonts; do

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth
   dpkg-dev file lintian desktop-file-utils appstream fontconfig
   x11-utils x11-apps python3 xdotool
+  at-spi2-core python3-pyatspi dbus
 )
 missing=()
 for p in "${packages[@]}"; do

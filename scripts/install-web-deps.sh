@@ -4,9 +4,14 @@
 #     tools, with which the build picks the font files to embed;
 #   - a deb-src entry, in a sources file of its own, so that `apt-get source`
 #     can fetch FreeType's Debian source (scripts/build-freetype-web.sh);
-#   - Debian's chromium-headless-shell, the browser the page's tests drive;
-#   - playwright-core from npm, at the version tests/web/package-lock.json
-#     records (the -core package downloads no browser of its own).
+#   - Debian's fonttools, with which the build keeps only the characters
+#     each embedded font can be asked to draw;
+#   - the three browsers the page's tests drive: Debian's
+#     chromium-headless-shell, firefox-esr and WebKitGTK's WebDriver
+#     (webkit2gtk-driver), with xvfb for the display WebKitGTK needs;
+#   - playwright-core, puppeteer-core and axe-core from npm, at the versions
+#     tests/web/package-lock.json records (neither of the first two
+#     downloads a browser).
 # Other programs use apt on the machines this runs on: every apt-get waits
 # up to ten minutes for the package lock instead of failing.
 set -euo pipefail
@@ -16,7 +21,8 @@ sudo_cmd=()
 export DEBIAN_FRONTEND=noninteractive
 apt_get() { "${sudo_cmd[@]}" apt-get -o DPkg::Lock::Timeout=600 "$@"; }
 
-packages=(emscripten fontconfig dpkg-dev chromium-headless-shell)
+packages=(emscripten fontconfig dpkg-dev fonttools chromium-headless-shell firefox-esr
+          webkit2gtk-driver xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -53,8 +59,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# playwright-core, exactly as locked.
-if [ ! -d "$root/tests/web/node_modules/playwright-core" ]; then
-  echo "Installing playwright-core from npm (tests/web)"
+# The npm packages, exactly as locked.
+if [ ! -d "$root/tests/web/node_modules/playwright-core" ] ||
+   [ ! -d "$root/tests/web/node_modules/puppeteer-core" ] ||
+   [ ! -d "$root/tests/web/node_modules/axe-core" ]; then
+  echo "Installing playwright-core, puppeteer-core and axe-core from npm (tests/web)"
   (cd "$root/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 fi

@@ -8,4 +8,5 @@ build=$(cd "${1:-build}" && pwd)
 web=$(cd "${2:-build-web}" && pwd)
 cd "$root/tests/web"
 TERVAN_BUILD_WEB="$web" TERVAN_REPLAY="$build/tests/web/tervan-replay" \
+  TERVAN_FONT_CHECK="$build/tests/web/tervan-font-check" \
   node --test --test-concurrency=1

@@ -123,6 +123,8 @@ class HeadlessBackend : public IBackend {
     ClientOverlay Overlay(CWnd& wnd);
     AccessibleWindow Describe(CWnd& wnd);
     const std::vector<std::string>& Announcements() const { return m_announcements; }
+    // How many times a window told the backend its parts changed.
+    int PartChanges() const { return m_partChanges; }
 
     // Failures of the test script itself (an unanswered dialog, say); by
     // default they abort, tests usually turn them into test failures.
@@ -229,4 +231,5 @@ class HeadlessBackend : public IBackend {
     std::vector<SaveRequest> m_saves;
     std::vector<PrintRequest> m_prints;
     std::vector<std::string> m_documents;
+    int m_partChanges = 0;
 };

@@ -36,7 +36,10 @@ void HeadlessBackend::SettleFocus()
         w->focus.Settle(w->controls.Facts(), wnd->GetClientParts());
 }
 
-void HeadlessBackend::ClientPartsChanged(CWnd&) {}
+void HeadlessBackend::ClientPartsChanged(CWnd&)
+{
+    ++m_partChanges;
+}
 
 int HeadlessBackend::FocusedPart(CWnd& wnd)
 {

@@ -3,6 +3,7 @@
 // control with the transparent style shows above its neighbours.
 #include <QAbstractButton>
 
+#include "platform/AccessibleDescription.h"
 #include "platform/ClassicLook.h"
 #include "platform/qt/ClassicButton.h"
 #include "platform/qt/ClientArea.h"
@@ -57,6 +58,11 @@ void DialogWindow::BuildControls()
         looks.push_back(item.look->Look());
     for (int i : PaintOrder(looks))
         m_items[static_cast<std::size_t>(i)].widget->raise();
+    // Qt's own edit is named for assistive technology by its label.
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        if (looks[i].IsTypedInto())
+            if (QWidget* line = m_items[i].widget->focusProxy())
+                line->setAccessibleName(QString::fromStdString(EditLabel(looks, i)));
 }
 
 DialogWindow::Item DialogWindow::MakeControl(const ControlTemplate& c)

@@ -51,7 +51,11 @@ DialogWindow::DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplat
     m_font = ClassicLook::TemplateFont(tpl);
     m_frame = FrameOf(tpl, false);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window takes the keys when no control has the focus, but never
+    // the focus itself: Tab passes it by (the tab order is its controls'
+    // and parts' alone), and a click on the bench leaves the focus where it
+    // was.
+    setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     m_pClient = new ClientArea(backend, dlg, client, this);
     const Box inner = ClientInOuter(clientBox, m_frame);

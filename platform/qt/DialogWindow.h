@@ -27,6 +27,7 @@ class DialogWindow : public QWidget {
     DialogWindow(QtBackend& backend, CDialog& dlg, const DialogTemplate* tpl, QWidget* owner);
 
     CDialog& Dialog() { return m_dlg; }
+    const CDialog& Dialog() const { return m_dlg; }
     UINT TemplateId() const;
     ClientArea& Client() { return *m_pClient; }
 

@@ -10,18 +10,30 @@
 #include <QMouseEvent>
 
 #include "platform/ClassicLook.h"
+#include "platform/Dialog.h"
+#include "platform/qt/DialogWindow.h"
 #include "platform/qt/QtLook.h"
 
 namespace {
 class ReadOnlyEditAccessible : public QAccessibleWidget {
   public:
     explicit ReadOnlyEditAccessible(EditControl* edit)
-        : QAccessibleWidget(edit, QAccessible::StaticText), m_edit(edit)
+        : QAccessibleWidget(edit, QAccessible::EditableText), m_edit(edit)
     {
     }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name || t == QAccessible::Value)
+        // The name the window gave the edit, where its text alone would not
+        // say what it is (a temperature beside its unit).
+        if (t == QAccessible::Name) {
+            const auto* window = dynamic_cast<const DialogWindow*>(m_edit->window());
+            const std::string given =
+                window ? window->Dialog().AccessibleName(m_edit->Id()) : std::string();
+            return given.empty() ? m_edit->Text() : QString::fromStdString(given);
+        }
+        // Its text is also its description, which a screen reader speaks
+        // after the name where it reads no value of a text.
+        if (t == QAccessible::Value || t == QAccessible::Description)
             return m_edit->Text();
         return QAccessibleWidget::text(t);
     }

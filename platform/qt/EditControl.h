@@ -20,6 +20,7 @@ class EditControl : public QWidget, public ClassicWidget {
     EditControl(const ControlTemplate& t, const FontRequest& font, QWidget* parent);
 
     QString Text() const;
+    int Id() const { return m_id; }
     void SetText(const QString& text);
     // The widget that takes the keyboard focus.
     QWidget* FocusTarget() const;
@@ -28,8 +29,9 @@ class EditControl : public QWidget, public ClassicWidget {
     // Where the caret and selection stand (a read-only edit's own).
     const EditText& State() const { return m_text; }
 
-    // What assistive technology reads of a read-only edit: its text, as a
-    // static text's. Qt's own edit speaks for itself.
+    // What assistive technology reads of a read-only edit: read-only text,
+    // named as the window named it (else by its text), its text its value.
+    // Qt's own edit speaks for itself.
     static void ShowToAssistiveTechnology();
 
     DialogControl Look() const override;

@@ -14,6 +14,7 @@
 #include "platform/qt/EditControl.h"
 #include "platform/qt/PartWidget.h"
 #include "platform/qt/QtLook.h"
+#include "platform/qt/WindowAccessible.h"
 
 QtBackend::QtBackend()
     : m_timers([this](CWnd& wnd, UINT id) { Tick(wnd, id); }, [this] { return IsHeld(); })
@@ -25,6 +26,7 @@ QtBackend::QtBackend()
     QApplication::setFont(QtLook::DialogFont());
     EditControl::ShowToAssistiveTechnology();
     PartWidget::ShowToAssistiveTechnology();
+    WindowAccessible::Install();
     // The program ends when its application object returns, never because a
     // window closed: each dialog runs its own loop.
     QApplication::setQuitOnLastWindowClosed(false);

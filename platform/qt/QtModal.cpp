@@ -50,6 +50,9 @@ INT_PTR QtBackend::RunModal(CDialog& dlg)
     if (WindowOf(dlg))
         WindowDestroyed(dlg);
     window.hide();
+    // The focus goes back to where it was in the window below.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     if (onModalEnded)
         onModalEnded(dlg, result);
     return result;

@@ -43,6 +43,15 @@ void tervan_print_end();
 // Opens the document `name`, beside the page, in a new tab; 0 when the
 // browser would not.
 int tervan_open_document(const char* name);
+// The top window as the page's DOM mirror shows it to assistive technology
+// (MirrorJson.h says what the JSON holds), with the focus ring's place.
+void tervan_mirror(const char* json);
+// News a screen reader speaks at once (a warning, a noted row): the page's
+// live region.
+void tervan_announce(const char* text);
+// The open context menu as the mirror shows it to assistive technology
+// ({"hot", "items": [{"text", "x", "y", "w", "h"}]} on the page), or "null".
+void tervan_menu(const char* json);
 }
 
 // The kinds of queued events, as page.js numbers them.
@@ -55,7 +64,12 @@ enum PageEvent {
     kKeyPress = 5,    // key (PageKey), shift
     kEditState = 6,   // selection start, end, backwards; the text
     kContextMenu = 7, // x, y
-    // Kinds past these are the test page's own.
+    // 8 is the test page's own; kinds this backend does not know go to a listener.
+    kLongPress = 9,       // x, y: a finger held still on the canvas
+    kMirrorFocus = 10,    // stop kind (1 a control, 2 a part), its index or ID
+    kMirrorActivate = 11, // stop kind, index or ID: a screen reader's click
+    kMirrorStep = 12,     // part ID, steps up (negative: down): a slider moved
+    kMenuChoose = 13,     // item index: a screen reader's choice in the open menu
 };
 
 enum PageKey {
@@ -65,5 +79,12 @@ enum PageKey {
     kKeySpace = 4,
     kKeyArrowUp = 5,
     kKeyArrowDown = 6,
-    kKeyMenu = 7, // the Menu key or Shift+F10: the window's menu
+    kKeyArrowLeft = 7,
+    kKeyArrowRight = 8,
+    kKeyPageUp = 9,
+    kKeyPageDown = 10,
+    kKeyHome = 11,
+    kKeyEnd = 12,
+    kKeyF1 = 13,
+    kKeyMenu = 14, // the Menu key or Shift+F10: the window's menu
 };

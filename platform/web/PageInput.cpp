@@ -40,6 +40,22 @@ bool PageInput::HandleNext()
     case kContextMenu:
         OpenMenu(f[0], f[1]);
         break;
+    case kLongPress:
+        LongPress(f[0], f[1]);
+        break;
+    case kMirrorFocus:
+        MirrorFocus(f[0], f[1]);
+        break;
+    case kMirrorActivate:
+        MirrorActivate(f[0], f[1]);
+        break;
+    case kMirrorStep:
+        MirrorStep(f[0], f[1]);
+        break;
+    case kMenuChoose:
+        if (f[0] >= 0 && f[0] < static_cast<int>(m_backend.GetScreen().Menu().items.size()))
+            ChooseMenuItem(f[0]);
+        break;
     default:
         if (onOtherEvent)
             onOtherEvent(kind, f, text);
@@ -205,48 +221,6 @@ void PageInput::PointerCancel()
     Reset();
 }
 
-void PageInput::Key(int key, bool shift)
-{
-    ContextMenu& menu = m_backend.GetScreen().Menu();
-    if (key == kKeyMenu) {
-        if (menu.IsOpen())
-            m_backend.GetScreen().CloseMenu();
-        else
-            OpenMenuByKey();
-        return;
-    }
-    if (menu.IsOpen()) {
-        const int n = static_cast<int>(menu.items.size());
-        if (key == kKeyEscape || key == kKeyTab)
-            m_backend.GetScreen().CloseMenu();
-        else if (key == kKeyReturn && menu.hot >= 0)
-            ChooseMenuItem(menu.hot);
-        else if (key == kKeyArrowDown || key == kKeyArrowUp) {
-            menu.hot = ((menu.hot < 0 ? (key == kKeyArrowDown ? -1 : 0) : menu.hot) +
-                        (key == kKeyArrowDown ? 1 : -1) + n) %
-                       n;
-            m_backend.GetScreen().Invalidate(menu.box);
-        }
-        return;
-    }
-    WebWindow* top = m_backend.Top();
-    if (!top)
-        return;
-    if (key == kKeyEscape) {
-        m_backend.Command(*top, IDCANCEL);
-    } else if (key == kKeyReturn) {
-        if (const int id = top->ReturnCommand())
-            m_backend.Command(*top, id);
-    } else if (key == kKeyTab) {
-        top->FocusNext(shift);
-        m_backend.BindInput();
-    } else if (key == kKeySpace && top->Focus() >= 0) {
-        const DialogControl& c = top->Controls()[static_cast<std::size_t>(top->Focus())];
-        if (c.IsButton() && c.enabled)
-            m_backend.Command(*top, c.id);
-    }
-}
-
 void PageInput::EditState(const std::string& text, int start, int end, bool backwards)
 {
     WebWindow* top = m_backend.Top();
@@ -273,20 +247,43 @@ void PageInput::OpenMenu(int x, int y)
 
 void PageInput::OpenMenuByKey()
 {
-    // Below the control with the focus, or at the client area's corner,
-    // with its first item chosen so that the arrows and Return go on.
+    // Below the control or part with the focus, or at the client area's
+    // corner, with its first item chosen so that the arrows and Return go on.
     WebWindow* top = m_backend.Top();
     if (!top || top->Menu().empty())
         return;
-    Box at = top->ClientOnScreen();
-    if (top->Focus() >= 0)
-        at = top->Controls()[static_cast<std::size_t>(top->Focus())].rect.Offset(at.x, at.y);
+    const Box client = top->ClientOnScreen();
+    Box at{client.x, client.y, 0, 0};
+    const FocusStop stop = top->FocusedStop();
+    if (top->Focus() >= 0) {
+        at =
+            top->Controls()[static_cast<std::size_t>(top->Focus())].rect.Offset(client.x, client.y);
+    } else if (stop.kind == FocusStop::Part) {
+        if (const ClientPart* part = top->Wnd().FindClientPart(stop.index))
+            at = part->rect.Offset(client.x, client.y);
+    }
     Screen& screen = m_backend.GetScreen();
-    screen.OpenMenu(*top, at.x, at.y + (top->Focus() >= 0 ? at.h : 0));
+    screen.OpenMenu(*top, at.x, at.y + at.h);
     if (screen.Menu().IsOpen()) {
         screen.Menu().hot = 0;
         screen.Invalidate(screen.Menu().box);
     }
+}
+
+void PageInput::LongPress(int x, int y)
+{
+    // A finger held still opens the menu, but not on a control, nor where
+    // the window took the pointer for a drag of its own.
+    if (m_backend.GetScreen().Menu().IsOpen() || m_control >= 0 || m_backend.Capture())
+        return;
+    WebWindow* top = m_backend.Top();
+    if (!top || m_window != top || top->Menu().empty())
+        return;
+    // The press ends without a click of its own.
+    if (m_target == Target::Client)
+        SendClientMouse(*top, WM_LBUTTONUP, m_lastX, m_lastY, false);
+    Reset();
+    OpenMenu(x, y);
 }
 
 void PageInput::ChooseMenuItem(int index)

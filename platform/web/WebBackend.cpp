@@ -7,6 +7,7 @@
 #include "platform/ApplicationResources.h"
 #include "platform/Dialog.h"
 #include "platform/WinApp.h"
+#include "platform/web/MirrorJson.h"
 #include "platform/web/PageBridge.h"
 #include "platform/web/PageInput.h"
 #include "platform/web/WebWindow.h"
@@ -97,7 +98,7 @@ void WebBackend::EnableControl(CWnd& wnd, int id, bool enable)
     w->ControlChanged(*c);
     // A control that loses its enabling loses the focus too.
     if (!enable && w->Focus() >= 0 && &w->Controls()[static_cast<std::size_t>(w->Focus())] == c)
-        w->SetFocus(-1);
+        w->LosingFocus(w->Focus());
 }
 
 bool WebBackend::IsControlEnabled(CWnd& wnd, int id)
@@ -164,6 +165,61 @@ void WebBackend::BindInput()
     tervan_bind_input(r.x, r.y, r.w, r.h, -top->Font().height, c.edit.text.c_str(),
                       static_cast<int>(c.edit.SelStart()), static_cast<int>(c.edit.SelEnd()),
                       focused ? 1 : 0);
+}
+
+void WebBackend::ClientPartsChanged(CWnd& wnd)
+{
+    if (WebWindow* w = WindowOf(wnd))
+        w->PartsChanged();
+}
+
+int WebBackend::FocusedPart(CWnd& wnd)
+{
+    WebWindow* w = WindowOf(wnd);
+    const FocusStop stop = w ? w->FocusedStop() : FocusStop{};
+    return stop.kind == FocusStop::Part ? stop.index : 0;
+}
+
+void WebBackend::Announce(CWnd&, const CString& text)
+{
+    tervan_announce(text.str().c_str());
+}
+
+void WebBackend::SyncMirror()
+{
+    WebWindow* top = Top();
+    std::string json = "null";
+    if (top) {
+        const AccessibleWindow description = top->Describe();
+        MirrorFacts facts;
+        facts.window = &description;
+        facts.controls = &top->Controls();
+        facts.parts = &top->Parts();
+        facts.serial = top->Serial();
+        facts.originX = top->ClientOnScreen().x;
+        facts.originY = top->ClientOnScreen().y;
+        facts.ring = top->RingAround();
+        json = MirrorJson(facts);
+    }
+    if (json != m_mirror) {
+        m_mirror = std::move(json);
+        tervan_mirror(m_mirror.c_str());
+    }
+    // The menu over it, item by item, with the one the keys have chosen.
+    const ContextMenu& menu = m_screen.Menu();
+    std::string items;
+    for (const ContextMenu::Item& item : menu.items)
+        items += (items.empty() ? "{\"text\":" : ",{\"text\":") + JsonString(item.text) +
+                 ",\"x\":" + std::to_string(item.box.x) + ",\"y\":" + std::to_string(item.box.y) +
+                 ",\"w\":" + std::to_string(item.box.w) + ",\"h\":" + std::to_string(item.box.h) +
+                 "}";
+    std::string menuJson =
+        menu.IsOpen() ? "{\"hot\":" + std::to_string(menu.hot) + ",\"items\":[" + items + "]}"
+                      : "null";
+    if (menuJson != m_menuMirror) {
+        m_menuMirror = std::move(menuJson);
+        tervan_menu(m_menuMirror.c_str());
+    }
 }
 
 void WebBackend::NoteUnsavedWork(bool unsaved)

@@ -61,8 +61,11 @@ class WebBackend : public IBackend {
     std::function<void(int depth, int result)> onWindowClosed;
     std::function<void(int depth, int id, const std::string& text)> onTyped;
     std::function<void()> onPresented;
-    // Shows on the canvas what changed.
+    // Shows on the canvas what changed, and the top window in the page's
+    // DOM mirror with its focus ring.
     void Present();
+    // Whether Shift is held, for the key being handled.
+    void SetShiftDown(bool down) { m_shiftDown = down; }
 
     // --- IBackend ---------------------------------------------------------
     INT_PTR RunModal(CDialog& dlg) override;
@@ -87,6 +90,10 @@ class WebBackend : public IBackend {
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     void WindowDestroyed(CWnd& wnd) override;
     void NoteUnsavedWork(bool unsaved) override;
+    void ClientPartsChanged(CWnd& wnd) override;
+    int FocusedPart(CWnd& wnd) override;
+    bool IsKeyDown(UINT vk) override { return vk == VK_SHIFT && m_shiftDown; }
+    void Announce(CWnd& wnd, const CString& text) override;
     // Saving, printing and documents (WebOutput.cpp).
     SaveOutcome SaveFile(CWnd& owner, const SaveRequest& request) override;
     PrintResult PrintPictures(CWnd& owner, const PrintRequest& request) override;
@@ -98,6 +105,8 @@ class WebBackend : public IBackend {
     void Pump(WebWindow& modal);
     void DeliverDueTimers();
     void Wait(bool wakeOnEvent);
+    // Hands the page the top window's mirror when it changed.
+    void SyncMirror();
     // The page's clock in whole milliseconds.
     std::int64_t NowMs() const;
 
@@ -110,4 +119,7 @@ class WebBackend : public IBackend {
     int m_sleepDepth = 0;
     double m_timeScale = 1.0;
     time_seconds m_fixedDate = 0;
+    bool m_shiftDown = false;
+    std::string m_mirror;              // the mirror as the page last had it
+    std::string m_menuMirror = "null"; // the open menu, likewise
 };

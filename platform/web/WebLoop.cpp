@@ -77,6 +77,7 @@ INT_PTR WebBackend::RunWindow(CDialog& dlg, std::unique_ptr<WebWindow> owned)
         onWindowOpened(depth, window.Template() ? window.Template()->id : 0);
 
     const BOOL focusFirst = dlg.OnInitDialog();
+    window.PartsChanged();
     if (!window.ended) {
         if (focusFirst)
             window.FocusFirstTabStop();
@@ -121,6 +122,8 @@ void WebBackend::Pump(WebWindow& modal)
     // Input first, in the order it came (a handler may open a dialog whose
     // loop takes the rest), then paint requests, then each due timer once.
     while (!modal.ended && m_input->HandleNext()) {
+        // A handler may have disabled the button it was pressed through.
+        modal.SettleFocus();
     }
     while (!modal.ended && !m_paints.empty()) {
         CWnd* wnd = *m_paints.begin();
@@ -155,6 +158,7 @@ void WebBackend::Present()
     for (const auto& w : m_stack)
         windows.push_back(w.get());
     m_screen.Present(windows);
+    SyncMirror();
     if (onPresented)
         onPresented();
 }

@@ -10,8 +10,17 @@
 
 using namespace ClassicLook;
 
+namespace {
+int NextSerial()
+{
+    static int serial = 0;
+    return ++serial;
+}
+} // namespace
+
 WebWindow::WebWindow(CWnd& wnd, const DialogTemplate* tpl, bool fillsPage)
-    : m_wnd(wnd), m_tpl(tpl), m_font(TemplateFont(tpl)), m_frame(FrameOf(tpl, !fillsPage))
+    : m_wnd(wnd), m_tpl(tpl), m_font(TemplateFont(tpl)), m_frame(FrameOf(tpl, !fillsPage)),
+      m_serial(NextSerial())
 {
     // A captioned window that is not the page's own shows its caption.
     if (m_frame.caption > 0)
@@ -22,7 +31,7 @@ WebWindow::WebWindow(CWnd& wnd, const DialogTemplate* tpl, bool fillsPage)
 
 WebWindow::WebWindow(CWnd& wnd, const std::string& caption, int clientW, int clientH)
     : m_wnd(wnd), m_tpl(nullptr), m_font(TemplateFont(nullptr)), m_frame(CaptionedFrame()),
-      m_caption(caption)
+      m_caption(caption), m_serial(NextSerial())
 {
     Place({0, 0, clientW, clientH});
 }
@@ -84,47 +93,6 @@ void WebWindow::ControlChanged(const DialogControl& c)
     Invalidate(c.rect.Offset(m_clientBox.x, m_clientBox.y));
 }
 
-// --- Focus ----------------------------------------------------------------------
-
-void WebWindow::SetFocus(int index)
-{
-    if (index == m_focus)
-        return;
-    if (m_focus >= 0 && m_focus < static_cast<int>(m_controls.Size()))
-        ControlChanged(m_controls[static_cast<std::size_t>(m_focus)]);
-    m_focus = index;
-    if (m_focus >= 0) {
-        DialogControl& c = m_controls[static_cast<std::size_t>(m_focus)];
-        ControlChanged(c);
-    }
-    // The default button's outline follows the focus between buttons.
-    for (const DialogControl& c : m_controls.All())
-        if (c.IsButton() && (c.style & CS_DEFAULT))
-            ControlChanged(c);
-}
-
-void WebWindow::FocusFirstTabStop()
-{
-    SetFocus(FirstTabStop(m_controls.Facts()));
-}
-
-void WebWindow::FocusNext(bool backwards)
-{
-    const int i = NextTabStop(m_controls.Facts(), m_focus, backwards);
-    if (i < 0)
-        return;
-    DialogControl& c = m_controls[static_cast<std::size_t>(i)];
-    // Tabbing into an edit selects its text.
-    if (c.IsEdit() && i != m_focus)
-        c.edit.SelectAll();
-    SetFocus(i);
-}
-
-int WebWindow::ReturnCommand() const
-{
-    return ::ReturnCommand(m_controls.Facts(), m_focus);
-}
-
 int WebWindow::TypedEdit() const
 {
     for (std::size_t i = 0; i < m_controls.Size(); ++i)
@@ -170,13 +138,15 @@ void WebWindow::DrawInto(Surface& target, Box pageRegion, int originX, int origi
                         client.x - m_clientBox.x, client.y - m_clientBox.y);
     Painter inside = p.Moved(m_clientBox.x, m_clientBox.y);
     // The default button shows as such while no other button has the focus.
-    const bool focusOnButton =
-        m_focus >= 0 && m_controls[static_cast<std::size_t>(m_focus)].IsButton();
+    const int focus = Focus();
+    const bool focusOnButton = focus >= 0 && m_controls[static_cast<std::size_t>(focus)].IsButton();
     for (int i : m_controls.PaintOrder()) {
         const DialogControl& c = m_controls[static_cast<std::size_t>(i)];
         if (!c.visible || c.rect.Offset(m_clientBox.x, m_clientBox.y).Intersect(region).Empty())
             continue;
-        const bool focused = i == m_focus;
+        const bool focused = i == focus;
         DrawControl(inside, c, m_font, focused, ShowsAsDefault(c, focused, focusOnButton));
     }
+    // The buttons the window has its backend paint go over everything.
+    PaintClientOverlay(inside, m_buttons);
 }

@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/AccessibleDescription.h"
+#include "platform/ClientOverlay.h"
 #include "platform/ControlTable.h"
 #include "platform/DialogTemplate.h"
+#include "platform/KeyboardFocus.h"
 #include "platform/Painter.h"
 #include "platform/Surface.h"
 
@@ -47,16 +50,48 @@ class WebWindow {
     // Index of the control that takes the pointer at client point (x, y), or -1.
     int HitControl(int x, int y) const { return m_controls.HitControl(x, y); }
 
-    // --- Keyboard focus ---------------------------------------------------
-    int Focus() const { return m_focus; }
+    // --- Keyboard focus, by the framework's one rule -----------------------
+    // The focused control's index, or -1 (a client part or nothing has it).
+    int Focus() const;
+    FocusStop FocusedStop() const { return m_keys.Current(); }
     void SetFocus(int index);
+    void SetFocusStop(FocusStop stop);
     void FocusFirstTabStop();
+    // Tab or Shift+Tab; tabbing into an edit selects its text.
     void FocusNext(bool backwards);
+    // The window's controls and parts as the focus rules see them.
+    std::vector<ControlFacts> Facts() const { return m_controls.Facts(); }
+    const std::vector<ClientPart>& Parts() const;
+    // A key is used in the window: its keyboard cues come on for good.
+    void UseKeys();
+    bool CuesShown() const { return m_keys.CuesShown(); }
+    // Control `index` is being disabled while it has the focus. Without
+    // keyboard cues no control shows the focus afterwards, as a pointer's
+    // user has always seen it; the stop is kept, and Tab goes on from it.
+    void LosingFocus(int index);
+    // The focus that a disabling took away comes back on the next stop
+    // that takes it (a key other than Tab is about to be used).
+    void RestoreLostFocus();
+    // After an event: the focus moves on from a stop that can no longer
+    // take it (keyboard cues on), as every backend does.
+    void SettleFocus();
+    // What the focus ring goes round, in client pixels; empty when the ring
+    // does not show (no cues yet, or no focus).
+    Box RingAround() const;
     // The command Return gives: the focused button's, else the default
     // button's; 0 when Return does nothing here.
     int ReturnCommand() const;
     // The control the page's text input stands behind, or -1.
     int TypedEdit() const;
+
+    // --- Client parts and what assistive technology is told -----------------
+    // The window's parts changed: the buttons it has painted are drawn anew.
+    void PartsChanged();
+    // Which window this is: each window the page opens gets a new number.
+    int Serial() const { return m_serial; }
+    // The caption of a window built without a template (a message box).
+    const std::string& Caption() const { return m_caption; }
+    AccessibleWindow Describe() const;
 
     // --- The system menu's items, offered from a context menu -------------
     struct MenuItem {
@@ -99,6 +134,11 @@ class WebWindow {
     int m_width = 0, m_height = 0; // the whole window, frame included
     Box m_dirty;
     ControlTable m_controls;
-    int m_focus = -1;
+    KeyboardFocus m_keys;
+    // The stop a disabling took the focus from while the window had no
+    // keyboard cues; the first key brings the focus back after it.
+    FocusStop m_lost;
+    ClientOverlay m_buttons; // the painted parts as last drawn
+    int m_serial = 0;
     std::vector<MenuItem> m_menu;
 };

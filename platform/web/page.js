@@ -66,6 +66,18 @@ mergeInto(LibraryManager.library, {
     Module.tervanPage.ended();
   },
 
+  tervan_mirror: function (json) {
+    Module.tervanPage.mirror(JSON.parse(UTF8ToString(json)));
+  },
+
+  tervan_announce: function (text) {
+    Module.tervanPage.announce(UTF8ToString(text));
+  },
+
+  tervan_menu: function (json) {
+    Module.tervanPage.menu(JSON.parse(UTF8ToString(json)));
+  },
+
   tervan_save_file: function (name, bytes, size, mimeType) {
     var blob = new Blob([HEAPU8.slice(bytes, bytes + size)], { type: UTF8ToString(mimeType) });
     Module.tervanPage.download(UTF8ToString(name), blob);

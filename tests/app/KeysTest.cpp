@@ -150,6 +150,7 @@ TEST_F(KeysTest, TapOnTheBranchShowsStepButtonsOverTheBench)
     backend.Mouse(*dlg, WM_LBUTTONDOWN, up.x + 5, up.y + 5);
     EXPECT_EQ(dlg->m_nTubeY, start - 1);
     EXPECT_TRUE(Part(IDC_STEP_UP).pressed);
+    EXPECT_EQ(backend.Capture(), dlg.get()); // a release anywhere ends the repeat
     backend.Advance(399);
     EXPECT_EQ(dlg->m_nTubeY, start - 1);
     backend.Advance(1);
@@ -157,6 +158,7 @@ TEST_F(KeysTest, TapOnTheBranchShowsStepButtonsOverTheBench)
     backend.Advance(300);
     EXPECT_EQ(dlg->m_nTubeY, start - 5);
     backend.Mouse(*dlg, WM_LBUTTONUP, up.x + 5, up.y + 5);
+    EXPECT_EQ(backend.Capture(), nullptr);
     backend.Advance(500);
     EXPECT_EQ(dlg->m_nTubeY, start - 5);
     backend.Mouse(*dlg, WM_LBUTTONDOWN, down.x + 5, down.y + 5);
@@ -208,6 +210,11 @@ TEST_F(KeysTest, BenchPartsSayWhatTheWindowShows)
     dlg->m_strPage = "-3-";
     dlg->DrawNotebook();
     EXPECT_EQ(Part(IDC_EQUATION).value.find("T(ºC) = 0."), 0u);
+    // Drawn again as it was, the page declares nothing anew: assistive
+    // technology hears only of what changed.
+    const int changes = backend.PartChanges();
+    dlg->DrawNotebook();
+    EXPECT_EQ(backend.PartChanges(), changes);
     dlg->PutNotebookAway();
     dlg->DrawManometer();
     EXPECT_EQ(dlg->FindClientPart(IDC_NOTEBOOK), nullptr);

@@ -28,8 +28,9 @@ const replayTool = process.env.TERVAN_REPLAY ||
 // Opens the test page. `faces` collects any request for a face the build
 // did not embed (there must be none).
 export async function openPage(browser, { scale = 1, viewport = { width: 800, height: 500 },
-                                          deviceScaleFactor = 1, hasTouch = false } = {}) {
-  const context = await browser.newContext({ viewport, deviceScaleFactor, hasTouch });
+                                          deviceScaleFactor = 1, hasTouch = false,
+                                          isMobile = false } = {}) {
+  const context = await browser.newContext({ viewport, deviceScaleFactor, hasTouch, isMobile });
   const page = await context.newPage();
   page.tervanMissingFaces = [];
   page.tervanErrors = [];
@@ -124,12 +125,14 @@ export async function checkpoint(page, number, rect) {
 }
 
 // Replays the page's journal on the headless backend; returns its summary
-// and the folder with what it drew at each checkpoint.
-export async function replay(page) {
+// and the folder with what it drew at each checkpoint. With `mouse`, the
+// keys the bench took are replayed as the clicks and drags they stand for.
+export async function replay(page, { mouse = false } = {}) {
   const journal = await page.evaluate(() => Module.tervanTest.journal.join('\n') + '\n');
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'tervan-replay-'));
   fs.writeFileSync(path.join(dir, 'journal.txt'), journal);
-  const out = execFileSync(replayTool, [path.join(dir, 'journal.txt'), dir, String(kDate)],
+  const out = execFileSync(replayTool, [path.join(dir, 'journal.txt'), dir, String(kDate),
+                                        ...(mouse ? ['mouse'] : [])],
                            { encoding: 'utf8' });
   return { dir, summary: JSON.parse(out) };
 }
@@ -206,6 +209,17 @@ export async function noteLevel(page, button, text) {
   await typeLevel(page, text);
   await page.keyboard.press('Enter');
   await waitForWindow(page, ids.IDD_TERVAN_DIALOG);
+}
+
+// The part of a 600 x 400 RGB picture in `rect` (back-buffer pixels).
+export function crop(rgb, rect) {
+  const out = [];
+  for (let y = rect.y; y < rect.y + rect.h; ++y)
+    for (let x = rect.x; x < rect.x + rect.w; ++x) {
+      const i = 3 * (y * 600 + x);
+      out.push(rgb[i], rgb[i + 1], rgb[i + 2]);
+    }
+  return out;
 }
 
 // Opens the window's menu with Shift+F10, moves to item `index` (0, the

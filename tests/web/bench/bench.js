@@ -1,7 +1,8 @@
 // The browser version's benchmark (`make bench`): the page's size, its first
 // paint as a ratio to a trivial canvas page loaded in the same run, and a
 // soak with the gas timer running compared in the same run with a plain
-// JavaScript canvas page doing the same 20 Hz job. Prints Markdown tables.
+// JavaScript canvas page doing the same 20 Hz job; then the first paint in
+// Firefox and WebKitGTK, as the same ratio. Prints Markdown tables.
 //
 //   node bench.js BUILD_WEB [SOAK_SECONDS]
 import fs from 'node:fs';
@@ -9,6 +10,7 @@ import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { clickCanvas, launch } from '../browser.js';
+import { openFirefox, openWebKit } from '../engines.js';
 
 const web = path.resolve(process.argv[2] || 'build-web');
 const soakSeconds = Number(process.argv[3] || process.env.BENCH_WEB_SECONDS || 60);
@@ -108,6 +110,53 @@ async function firstPaint(browser, file, x, y, empty) {
   return ms;
 }
 
+// The same in another engine, which offers no hook at navigation: copies of
+// the pages carry a watcher at the top of their head, which looks at every
+// frame from the start and notes when the canvas first shows its picture.
+function watched(file, x, y, empty) {
+  const watcher = `<script>(function () {
+    const look = () => {
+      const c = document.querySelector('canvas');
+      const ctx = c && c.width > 1 ? c.getContext('2d') : null;
+      if (ctx) {
+        const d = ctx.getImageData(${x}, ${y}, 1, 1).data;
+        if (((d[0] << 16) | (d[1] << 8) | d[2]) !== ${empty} && d[3] === 255) {
+          window.tervanFirstPaint = performance.now();
+          return;
+        }
+      }
+      requestAnimationFrame(look);
+    };
+    requestAnimationFrame(look);
+  })();</script>`;
+  const copy = path.join(work, 'watched-' + path.basename(file));
+  const text = fs.readFileSync(file, 'utf8');
+  const head = text.indexOf('<head>') >= 0 ? text.indexOf('<head>') + 6 : text.indexOf('>') + 1;
+  fs.writeFileSync(copy, text.slice(0, head) + watcher + text.slice(head));
+  return 'file://' + copy;
+}
+
+async function firstPaintIn(open, engine) {
+  const pageUrl = watched(page, 390, 200, 0x2f4f4f), trivialUrl = watched(trivial, 10, 10, 0);
+  const times = { page: [], trivial: [] };
+  let b = null;
+  try {
+    b = await open('about:blank');
+    for (let k = 0; k < 5; ++k)
+      for (const [kind, url] of [['page', pageUrl], ['trivial', trivialUrl]]) {
+        await b.navigate(url);
+        await b.waitFor(() => window.tervanFirstPaint !== undefined, undefined, 30000);
+        times[kind].push(await b.evaluate(() => window.tervanFirstPaint));
+      }
+  } catch (e) {
+    // One engine failing leaves the rest of the run standing.
+    return { name: b ? b.name : engine, error: e.message };
+  } finally {
+    if (b) await b.close();
+  }
+  return { name: b.name, first: median(times.page), base: median(times.trivial) };
+}
+
 async function soak(file, act) {
   const browser = await launch();
   const context = await browser.newContext({ viewport: { width: 800, height: 500 } });
@@ -154,22 +203,31 @@ async function main() {
   const js = await soak(plain);
   const empty = await soak(path.join(work, 'trivial.html'));
 
+  const engines = [await firstPaintIn(openFirefox, 'Firefox'), await firstPaintIn(openWebKit, 'WebKitGTK')];
+
   const ok = (v) => (v ? 'ok' : '**over target**');
   const out = [];
   out.push('Browser version: file size, first paint and a ' + soakSeconds +
            ' s soak in chromium-headless-shell\n');
   out.push('| measure | value | target | |');
   out.push('|---|---|---|---|');
-  out.push(`| tervan.html | ${(bytes / MiB).toFixed(2)} MiB | <= 4 MiB | ${ok(bytes <= 4 * MiB)} |`);
-  out.push(`| tervan.html gzipped | ${(gz / MiB).toFixed(2)} MiB | | |`);
+  out.push(`| tervan.html | ${(bytes / MiB).toFixed(2)} MiB | <= 1.5 MiB (stretch 1.2 MiB) | ${ok(bytes <= 1.5 * MiB)} |`);
+  out.push(`| tervan.html gzipped | ${(gz / MiB).toFixed(2)} MiB | <= 0.6 MiB | ${ok(gz <= 0.6 * MiB)} |`);
   out.push(`| first paint of the title dialog | ${first.toFixed(0)} ms | <= 1500 ms | ${ok(first <= 1500)} |`);
-  out.push(`| first paint, as a ratio to a trivial canvas page (${base.toFixed(0)} ms) | ${(first / base).toFixed(1)} | | |`);
+  out.push(`| first paint, as a ratio to a trivial canvas page (${base.toFixed(0)} ms) | ${(first / base).toFixed(1)} | <= 6.3 | ${ok(first / base <= 6.3)} |`);
   out.push(`| CPU, all browser processes, gas timer running | ${tervan.cpu.toFixed(1)} % of one core | <= plain page | ${ok(tervan.cpu <= js.cpu)} |`);
   out.push(`| CPU, plain JavaScript page doing the same 20 Hz job | ${js.cpu.toFixed(1)} % of one core | | |`);
-  out.push(`| PSS above an empty page (${empty.pss1.toFixed(1)} MiB), soak start | ${(tervan.pss0 - empty.pss1).toFixed(1)} MiB | <= 40 MiB | ${ok(tervan.pss0 - empty.pss1 <= 40)} |`);
-  out.push(`| PSS above an empty page, soak end | ${(tervan.pss1 - empty.pss1).toFixed(1)} MiB | <= 40 MiB | ${ok(tervan.pss1 - empty.pss1 <= 40)} |`);
+  out.push(`| PSS above an empty page (${empty.pss1.toFixed(1)} MiB), soak start | ${(tervan.pss0 - empty.pss1).toFixed(1)} MiB | <= 35 MiB (stretch 30) | ${ok(tervan.pss0 - empty.pss1 <= 35)} |`);
+  out.push(`| PSS above an empty page, soak end | ${(tervan.pss1 - empty.pss1).toFixed(1)} MiB | <= 35 MiB (stretch 30) | ${ok(tervan.pss1 - empty.pss1 <= 35)} |`);
   out.push(`| PSS above an empty page, plain JavaScript page | ${(js.pss1 - empty.pss1).toFixed(1)} MiB | | |`);
   out.push(`| growth over the soak | ${(tervan.pss1 - tervan.pss0) >= 0 ? '+' : ''}${(tervan.pss1 - tervan.pss0).toFixed(2)} MiB | no growth | |`);
+  out.push('');
+  out.push('First paint of the title dialog in the other engines, five loads each\n');
+  out.push('| engine | first paint | trivial canvas page | ratio |');
+  out.push('|---|---|---|---|');
+  for (const e of engines)
+    out.push(e.error ? `| ${e.name} | failed: ${e.error} | | |`
+      : `| ${e.name} | ${e.first.toFixed(0)} ms | ${e.base.toFixed(0)} ms | ${(e.first / e.base).toFixed(1)} |`);
   console.log(out.join('\n'));
   fs.rmSync(work, { recursive: true, force: true });
 }

@@ -68,7 +68,24 @@ std::string TopState(WebBackend& backend)
                 ",\"focus\":" + (top->Focus() == static_cast<int>(i) ? "true" : "false") + "}";
         first = false;
     }
-    return json + "]}";
+    // The window's parts, where the page shows them, and the focus and
+    // keyboard cues.
+    json += "],\"parts\":[";
+    first = true;
+    for (const ClientPart& p : top->Parts()) {
+        json += std::string(first ? "" : ",") + "{\"id\":" + std::to_string(p.id) +
+                ",\"x\":" + std::to_string(client.x + p.rect.x) +
+                ",\"y\":" + std::to_string(client.y + p.rect.y) +
+                ",\"w\":" + std::to_string(p.rect.w) + ",\"h\":" + std::to_string(p.rect.h) +
+                ",\"painted\":" + (p.painted ? "true" : "false") +
+                ",\"pressed\":" + (p.pressed ? "true" : "false") + ",\"value\":" + Quoted(p.value) +
+                ",\"now\":" + std::to_string(static_cast<int>(p.now)) + "}";
+        first = false;
+    }
+    const FocusStop focus = top->FocusedStop();
+    return json +
+           "],\"focusPart\":" + std::to_string(focus.kind == FocusStop::Part ? focus.index : 0) +
+           ",\"cues\":" + (top->CuesShown() ? "true" : "false") + "}";
 }
 } // namespace
 
@@ -81,6 +98,13 @@ void InstallTestHooks(WebBackend& backend)
     backend.onTick = [](UINT id) { tervan_test_tick(id); };
     backend.onDispatch = [&backend](CWnd& wnd, const MSG& msg) {
         char line[96];
+        // A key the window handles depends on which part has the focus and
+        // on Shift: the replay is told both.
+        if (msg.message == WM_KEYDOWN) {
+            std::snprintf(line, sizeof line, "keys %d %d %d", backend.Depth(wnd),
+                          backend.FocusedPart(wnd), backend.IsKeyDown(VK_SHIFT) ? 1 : 0);
+            Record(line);
+        }
         std::snprintf(line, sizeof line, "msg %d %u %lu %ld", backend.Depth(wnd), msg.message,
                       static_cast<unsigned long>(msg.wParam), static_cast<long>(msg.lParam));
         Record(line);

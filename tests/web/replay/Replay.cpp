@@ -6,8 +6,11 @@
 // draws it, so that the browser tests can compare the canvas with both; at
 // the end, the bytes of every file the run saved and the picture of every
 // sheet it printed.
+// With `mouse`, each key the bench took (a turn of the valve, a move of the
+// right branch) is replayed as the click or drag of the mouse it stands for:
+// the same run by a student with a mouse.
 //
-//   tervan-replay JOURNAL OUTDIR DATE
+//   tervan-replay JOURNAL OUTDIR DATE [mouse]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +28,7 @@
 #include "platform/headless/HeadlessBackend.h"
 #include "res/ResourceIds.h"
 #include "support/TextPixels.h"
+#include "view/BenchLayout.h"
 #include "view/DrawBitmap.h"
 
 namespace {
@@ -35,7 +39,13 @@ class ReplayBackend : public HeadlessBackend {
     void SetTimer(CWnd&, UINT, UINT) override {}
     void KillTimer(CWnd&, UINT) override {}
     time_seconds NowSeconds() override { return date; }
+    // The focused part and Shift, as the page had them for the key being
+    // replayed.
+    int FocusedPart(CWnd&) override { return keyPart; }
+    bool IsKeyDown(UINT vk) override { return vk == VK_SHIFT && keyShift; }
     time_seconds date = 0;
+    int keyPart = 0;
+    bool keyShift = false;
 };
 
 struct Entry {
@@ -47,8 +57,8 @@ struct Entry {
 
 class Replayer {
   public:
-    Replayer(ReplayBackend& backend, std::vector<Entry> journal, std::string out)
-        : m_backend(backend), m_journal(std::move(journal)), m_out(std::move(out))
+    Replayer(ReplayBackend& backend, std::vector<Entry> journal, std::string out, bool mouse)
+        : m_backend(backend), m_journal(std::move(journal)), m_out(std::move(out)), m_mouse(mouse)
     {
         m_backend.defaultModal = [this](CDialog& dlg) { return RunWindow(&dlg); };
         m_backend.onMessageBox = [this](const HeadlessBackend::Box&) { RunWindow(nullptr); };
@@ -115,7 +125,11 @@ class Replayer {
             CDialog* target = e.depth < static_cast<int>(m_stack.size())
                                   ? m_stack[static_cast<std::size_t>(e.depth)]
                                   : nullptr;
-            if (e.kind == "msg" && target)
+            if (e.kind == "keys")
+                m_keys = e;
+            else if (e.kind == "msg" && target && e.a == WM_KEYDOWN)
+                Key(*target, e);
+            else if (e.kind == "msg" && target)
                 m_backend.Send(*target, static_cast<UINT>(e.a), static_cast<WPARAM>(e.b),
                                static_cast<LPARAM>(e.c));
             else if (e.kind == "text" && target)
@@ -125,6 +139,48 @@ class Replayer {
         }
         Finish();
         return IDCANCEL;
+    }
+
+    void Key(CDialog& target, const Entry& msg)
+    {
+        if (m_mouse) {
+            MouseFor(target, static_cast<UINT>(msg.b), LOWORD(static_cast<std::uintptr_t>(msg.c)));
+            return;
+        }
+        m_backend.keyPart = static_cast<int>(m_keys.a);
+        m_backend.keyShift = m_keys.b != 0;
+        m_backend.Send(target, WM_KEYDOWN, static_cast<WPARAM>(msg.b), static_cast<LPARAM>(msg.c));
+        m_backend.keyPart = 0;
+        m_backend.keyShift = false;
+    }
+
+    // What a student with a mouse does for key `vk` (pressed `count` times)
+    // on the part that had the focus: Space or Return on the valve is a
+    // click at its centre; on the right branch, an arrow is a drag of one
+    // row (five with Shift) and Page Up or Page Down a drag of a centimetre.
+    void MouseFor(CDialog& target, UINT vk, int count)
+    {
+        const auto at = [](int x, int y) { return static_cast<LPARAM>(MAKELPARAM(x, y)); };
+        if (m_keys.a == IDC_VALVE && (vk == VK_SPACE || vk == VK_RETURN)) {
+            const int x = Bench::kBackBufferX + Bench::kValveCentreX;
+            const int y = Bench::kBackBufferY + Bench::kValveCentreY;
+            m_backend.Send(target, WM_LBUTTONDOWN, MK_LBUTTON, at(x, y));
+            m_backend.Send(target, WM_LBUTTONUP, 0, at(x, y));
+            return;
+        }
+        const int arrow = m_keys.b ? 5 : 1;
+        const int rows = vk == VK_UP      ? -arrow
+                         : vk == VK_DOWN  ? arrow
+                         : vk == VK_PRIOR ? -Bench::kRulerPxPerCm
+                         : vk == VK_NEXT  ? Bench::kRulerPxPerCm
+                                          : 0;
+        if (m_keys.a != IDC_RIGHT_BRANCH || rows == 0)
+            return;
+        const int x = Bench::kBackBufferX + Bench::kGrabStripX;
+        const int y = Bench::kBackBufferY + Bench::kBackBufferH / 2;
+        m_backend.Send(target, WM_LBUTTONDOWN, MK_LBUTTON, at(x, y));
+        m_backend.Send(target, WM_MOUSEMOVE, MK_LBUTTON, at(x, y + rows * count));
+        m_backend.Send(target, WM_LBUTTONUP, 0, at(x, y + rows * count));
     }
 
     void Checkpoint(int number)
@@ -212,6 +268,8 @@ class Replayer {
     std::size_t m_next = 0;
     std::vector<CDialog*> m_stack;
     std::string m_summary;
+    bool m_mouse = false;
+    Entry m_keys; // the focused part and Shift for the next key
 };
 
 std::vector<Entry> ReadJournal(const char* path)
@@ -241,14 +299,15 @@ std::vector<Entry> ReadJournal(const char* path)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: tervan-replay JOURNAL OUTDIR DATE\n");
+    const bool mouse = argc == 5 && std::string(argv[4]) == "mouse";
+    if (argc != 4 && !mouse) {
+        std::fprintf(stderr, "usage: tervan-replay JOURNAL OUTDIR DATE [mouse]\n");
         return 2;
     }
     ReplayBackend backend;
     backend.date = static_cast<time_seconds>(std::atoll(argv[3]));
     backend.SetEpoch(backend.date);
-    Replayer replayer(backend, ReadJournal(argv[1]), argv[2]);
+    Replayer replayer(backend, ReadJournal(argv[1]), argv[2], mouse);
     AfxWinMain();
     replayer.Finish();
 }
