@@ -242,15 +242,24 @@
   // on one chooses it. Closed, the focus goes back where the program has it.
   var menu = document.getElementById('menu');
   var menuShown = null;
+  var beforeMenu = null; // the element that had the DOM focus as it opened
   page.menu = function (m) {
     var s = page.scale;
     if (!m) {
+      var before = beforeMenu;
       menuShown = null;
+      beforeMenu = null;
       menu.textContent = '';
       menu.hidden = true;
+      if (before && before.isConnected) {
+        focusing = true;
+        before.focus({ preventScroll: true });
+        focusing = false;
+      }
       followFocus();
       return;
     }
+    if (!menuShown) beforeMenu = document.activeElement;
     var texts = m.items.map(function (item) { return item.text; }).join('\n');
     if (!menuShown || menuShown.texts !== texts) {
       menu.textContent = '';

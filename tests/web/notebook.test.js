@@ -1,6 +1,8 @@
 // The notebook's way out in the page: ending with a noted row asks first
 // (the same dialog as the desktop's), "Desa…" downloads the table before
-// the page says the practical is over; the window's menu prints the pages,
+// the page says the practical is over; the window's menu, opened by the
+// keys or a right click, is a menu for screen readers too, and its picture
+// item downloads what the desktop saves; the window's menu prints the pages,
 // which the page's print style sheet puts one to a sheet, each the picture
 // the desktop prints; and the guide opens beside the page.
 import assert from 'node:assert/strict';
@@ -138,6 +140,64 @@ test('the guide opens beside the page', async () => {
   const popup = await h.chooseFromMenu(page, 4, 'popup');
   await popup.waitForLoadState();
   assert.equal(path.basename(new URL(popup.url()).pathname), 'tervan-guia.html');
-  assert.match(await popup.title(), /Guia/);
+  assert.equal(await popup.title(), "Tervan: guia d'operació");
+  // The guide beside the page is the one the build writes, pictures inside.
+  assert.equal(await popup.evaluate(() => [...document.images].every((i) => i.complete &&
+    i.naturalWidth > 0 && i.src.startsWith('data:image/png'))), true);
+  await page.context().close();
+});
+
+// The items of the mirrored menu, and the one with the DOM focus.
+async function mirroredMenu(page) {
+  return page.evaluate(() => {
+    const menu = document.getElementById('menu');
+    const items = [...menu.children];
+    return { hidden: menu.hidden, role: menu.getAttribute('role'), name: menu.getAttribute('aria-label'),
+             roles: items.map((i) => i.getAttribute('role')), texts: items.map((i) => i.textContent),
+             focus: items.indexOf(document.activeElement) };
+  });
+}
+
+test('the window menu is a menu for screen readers; its picture item downloads the desktop\'s file', async () => {
+  const page = await withARow();
+  const texts = ['Acerca de Tervan', 'Desa les dades (CSV)…', 'Desa el quadern (PNG)…',
+                 'Imprimeix el quadern…', "Guia d'operació"];
+  // Shift+F10: the menu opens with its first item chosen, and there the DOM focus is.
+  await page.evaluate(() => { Module.tervanTest.focusBefore = document.activeElement; });
+  await page.keyboard.press('Shift+F10');
+  await page.waitForFunction(() => Module.tervanTest.state.menu === true);
+  await page.waitForFunction(() => !document.getElementById('menu').hidden);
+  let m = await mirroredMenu(page);
+  assert.equal(m.role, 'menu');
+  assert.equal(m.name, 'Menú de la finestra');
+  assert.deepEqual(m.texts, texts);
+  assert.deepEqual(m.roles, texts.map(() => 'menuitem'));
+  assert.equal(m.focus, 0);
+  await page.keyboard.press('ArrowDown');
+  await page.waitForFunction(() => document.activeElement === document.getElementById('menu').children[1]);
+  // Escape closes it; the focus goes back where it was.
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => Module.tervanTest.state.menu === false);
+  await page.waitForFunction(() => document.getElementById('menu').hidden);
+  assert.equal(await page.evaluate(() => document.activeElement === Module.tervanTest.focusBefore), true);
+  assert.equal((await h.state(page)).template, kMain);
+
+  // A right click opens the same menu; a screen reader's click on the
+  // picture item (the canvas covers the items: only assistive technology
+  // reaches them) downloads the pages.
+  const p = await h.cssPoint(page, 300, 300);
+  await page.mouse.click(p.x, p.y, { button: 'right' });
+  await page.waitForFunction(() => !document.getElementById('menu').hidden);
+  assert.deepEqual((await mirroredMenu(page)).texts, texts);
+  const download = page.waitForEvent('download');
+  await page.evaluate(() => document.getElementById('menu').children[2].click());
+  const saved = await download;
+  await page.waitForFunction(() => Module.tervanTest.state.menu === false);
+  assert.equal(saved.suggestedFilename(), 'tervan-2026-12-07.png');
+  const png = await h.downloadedBytes(saved);
+  const { summary } = await h.replay(page);
+  assert.equal(summary.saves.length, 1);
+  assert.equal(summary.saves[0].name, 'tervan-2026-12-07.png');
+  assert.ok(png.equals(fs.readFileSync(summary.saves[0].file)), 'the download and the desktop\'s file');
   await page.context().close();
 });
