@@ -2,7 +2,7 @@
 # generator) writes tervan_<version>_amd64.deb into the build folder. The
 # program, its desktop entry and its icons install beside the program's
 # target; this adds the AppStream metainfo, the manual page, the copyright
-# file and the changelog, sets up CPack and, with the tests, the tests that
+# file, the changelog and the operating guide, sets up CPack and, with the tests, the tests that
 # build the package and validate what is inside it.
 if(NOT TARGET tervan OR NOT UNIX OR APPLE)
   return()
@@ -31,7 +31,7 @@ add_custom_target(tervan_package_docs ALL DEPENDS ${_compressed})
 install(FILES ${_generated}/tervan.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${TERVAN_PACKAGING_DIR}/${TERVAN_METAINFO}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${TERVAN_PACKAGING_DIR}/copyright ${_generated}/changelog.gz
+install(FILES ${TERVAN_PACKAGING_DIR}/copyright ${_generated}/changelog.gz ${TERVAN_GUIDE}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tervan)
 
 # The version is the project's own, 1.0.0.1 as in the program's version
