@@ -5,7 +5,8 @@
 // when it replays the page's run (the same messages in the same order):
 // the canvas must show the back buffer pixel for pixel, and the graph
 // page's equation read off the canvas must be the desktop's for the same
-// rows.
+// rows. The table downloaded from the window's menu must be, byte for
+// byte, the file the desktop saves.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import * as h from './harness.js';
@@ -61,9 +62,19 @@ test('a practical of nine rows: the canvas shows what the desktop draws', async 
   await page.waitForTimeout(100);
   shots[3] = await h.checkpoint(page, 3, backBuffer);
   await h.savePicture(page, 'web-practical-graph.png');
+  // The table, from the window's menu opened by the keyboard: its second
+  // item, after the About item.
+  const download = await h.chooseFromMenu(page, 1, 'download');
+  const csv = await h.downloadedBytes(download);
 
   const { dir, summary } = await h.replay(page);
   assert.equal(summary.replayed, summary.entries);
+  // The download is the very file the desktop saves for the same practical.
+  assert.equal(summary.saves.length, 1);
+  assert.equal(download.suggestedFilename(), 'tervan-2026-12-07.csv');
+  assert.equal(summary.saves[0].name, download.suggestedFilename());
+  assert.ok(csv.equals(h.readRgb(summary.saves[0].file)), 'the download and the desktop\'s file');
+  assert.equal(csv.toString('utf8').split('\r\n').filter((l) => /^\d+;/.test(l)).length, 9);
   for (const n of [1, 2, 3]) {
     const desktop = h.readRgb(summary.checkpoints[n].file);
     h.writePpm(`check-${n}-canvas.ppm`, shots[n]);
