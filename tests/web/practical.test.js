@@ -22,17 +22,6 @@ let browser;
 before(async () => { browser = await h.launch(); });
 after(async () => { await browser.close(); });
 
-// The part of a 600 x 400 RGB picture in `rect` (back-buffer pixels).
-function crop(rgb, rect) {
-  const out = [];
-  for (let y = rect.y; y < rect.y + rect.h; ++y)
-    for (let x = rect.x; x < rect.x + rect.w; ++x) {
-      const i = 3 * (y * 600 + x);
-      out.push(rgb[i], rgb[i + 1], rgb[i + 2]);
-    }
-  return out;
-}
-
 test('a practical of nine rows: the canvas shows what the desktop draws', async () => {
   const page = await h.openPage(browser, { scale: 0.1 });
   await h.waitForWindow(page, ids.IDD_SPLASH);
@@ -89,10 +78,10 @@ test('a practical of nine rows: the canvas shows what the desktop draws', async 
   // page, the desktop's equation covers the canvas's pixels there exactly;
   // one degree off in the intercept does not.
   const line = graph.equationBox;
-  const canvasLine = crop(shots[3], line);
-  assert.equal(h.mismatches(canvasLine, crop(h.readRgb(`${dir}/check-3-equation.rgb`), line)), 0,
+  const canvasLine = h.crop(shots[3], line);
+  assert.equal(h.mismatches(canvasLine, h.crop(h.readRgb(`${dir}/check-3-equation.rgb`), line)), 0,
                graph.equation);
-  assert.ok(h.mismatches(canvasLine, crop(h.readRgb(`${dir}/check-3-wrong.rgb`), line)) > 0);
+  assert.ok(h.mismatches(canvasLine, h.crop(h.readRgb(`${dir}/check-3-wrong.rgb`), line)) > 0);
   assert.match(graph.equation, /^T\(ºC\) = \d\.\d{3} P  [+-]\d+$/);
   console.log(`graph page equation: ${graph.equation}`);
   assert.deepEqual(page.tervanMissingFaces, []);
