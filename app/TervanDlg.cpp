@@ -56,6 +56,7 @@ BOOL CTervanDlg::OnInitDialog()
             pSysMenu->AppendMenu(MF_SEPARATOR);
             pSysMenu->AppendMenu(MF_STRING, kAboutCommand, strAboutMenu);
         }
+        AppendNotebookItems(pSysMenu);
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -82,7 +83,7 @@ void CTervanDlg::OnSysCommand(UINT nID, LPARAM)
     if ((nID & 0xFFF0) == kAboutCommand) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
-    } else {
+    } else if (!OnNotebookCommand(nID)) {
         // Move, minimise, close and the rest work as usual.
         Default();
     }

@@ -6,6 +6,7 @@
 #include "model/ExperimentState.h"
 #include "model/ManometerGeometry.h"
 #include "platform/Framework.h"
+#include "platform/Output.h"
 #include "res/ResourceIds.h"
 #include "view/DigitDisplay.h"
 
@@ -113,6 +114,31 @@ class CTervanDlg : public CDialog, public ExperimentState {
     void WarnOfSpill(Spill spill);
     // Shows a drawing failure's code; the caller then carries on.
     void ReportError(const char* code);
+
+    // --- app/: the notebook's way out (SaveNotebook.cpp) and the ending
+    // (Ending.cpp) ----------------------------------------------------------
+    // The window menu's notebook items, after the About item.
+    void AppendNotebookItems(CMenu* pSysMenu);
+    // Runs the window menu's notebook command `nID`; false for any other.
+    bool OnNotebookCommand(UINT nID);
+    void OnDesaDades();
+    void OnDesaQuadern();
+    void OnImprimeixQuadern();
+    void OnGuiaOperacio();
+    // Saves the rows as a table where the student says; true once written.
+    bool SaveNotebookCsv();
+    // The pages worth handing in, each drawn on a picture of its own; false
+    // when one cannot be drawn.
+    bool DrawPagesToHandIn(std::vector<Surface>& pages);
+    // Saves, tells the student of a failure and a screen reader of a
+    // success; true once written.
+    bool SaveAndTell(const SaveRequest& request);
+    void TellSaveFailed(const std::string& file);
+    // Whether the practical may end now: at once without rows, otherwise
+    // as the student answers the question.
+    bool MayEnd();
+    void OnOK() override;
+    void OnCancel() override;
 
     // --- view/: canvas and frame of every drawing routine (Canvas.cpp) ------
     void SetUpCanvas();

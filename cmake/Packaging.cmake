@@ -2,7 +2,7 @@
 # generator) writes tervan_<version>_amd64.deb into the build folder. The
 # program, its desktop entry and its icons install beside the program's
 # target; this adds the AppStream metainfo, the manual page, the copyright
-# file and the changelog, sets up CPack and, with the tests, the tests that
+# file, the changelog and the operating guide, sets up CPack and, with the tests, the tests that
 # build the package and validate what is inside it.
 # A sanitized build is there for its tests and is never packaged.
 if(NOT TARGET tervan OR NOT UNIX OR APPLE OR TERVAN_SANITIZE)
@@ -32,7 +32,7 @@ add_custom_target(tervan_package_docs ALL DEPENDS ${_compressed})
 install(FILES ${_generated}/tervan.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${TERVAN_PACKAGING_DIR}/${TERVAN_METAINFO}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${TERVAN_PACKAGING_DIR}/copyright ${_generated}/changelog.gz
+install(FILES ${TERVAN_PACKAGING_DIR}/copyright ${_generated}/changelog.gz ${TERVAN_GUIDE}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tervan)
 
 # The version is the project's own, 1.0.0.1 as in the program's version
@@ -60,9 +60,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tervan team <tervan@tervan.invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links, as dpkg-shlibdeps finds them, and the
-# fonts the program draws its text with.
+# fonts the program draws its text with. Qt's print support is named too:
+# its package also brings the plugin that reaches the printers.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${TERVAN_FONT_PACKAGES}")
+string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS
+       "${TERVAN_FONT_PACKAGES};libqt6printsupport6")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)

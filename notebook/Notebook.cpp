@@ -1,6 +1,8 @@
 // The lab notebook, drawn over the right part of the bench: the page picture,
 // its label, then the cover, a measurement page, the graph page or nothing;
-// and its place cleared when it is put away.
+// and its place cleared when it is put away. A page draws on any surface at
+// the back buffer's coordinates, so that it can also be drawn on a picture
+// of its own.
 #include "app/TervanDlg.h"
 #include "model/NotebookPages.h"
 #include "notebook/NotebookPage.h"
@@ -12,30 +14,7 @@
 void CTervanDlg::DrawNotebook()
 {
     SelectBackBuffer(Err::kNotebookBackBuffer);
-    // The empty page covers the previous one.
-    DrawBitmap(&m_dcBack, Bench::kNotebookPage.x, Bench::kNotebookPage.y, Bench::kNotebookW,
-               Bench::kNotebookH, Bench::kNotebookPage.id);
-    NotebookFonts fonts;
-    CFont* oldFont = m_dcBack.SelectObject(&fonts.label);
-    m_dcBack.SetTextColor(Notebook::kInk);
-    m_dcBack.SetBkMode(TRANSPARENT);
-    m_dcBack.TextOut(565, 314, m_strPage);
-
-    const int page = PageNumber(m_strPage);
-    switch (PageKindFor(page, m_nCount)) {
-    case PageKind::Measurements:
-        Notebook::DrawMeasurements(m_dcBack, *this, fonts, page);
-        break;
-    case PageKind::Graph:
-        Notebook::DrawGraph(m_dcBack, *this, fonts);
-        break;
-    default:
-        break;
-    }
-    if (m_strPage == "-1-")
-        Notebook::DrawCover(m_dcBack, *this, fonts);
-    if (oldFont)
-        m_dcBack.SelectObject(oldFont);
+    Notebook::DrawPage(m_dcBack, *this, m_strPage);
     CopyBackBufferToWindow();
 }
 
@@ -46,6 +25,34 @@ void CTervanDlg::ClearNotebookPlace()
 }
 
 namespace Notebook {
+void DrawPage(CDC& dc, const ExperimentState& s, const CString& label)
+{
+    // The empty page covers the previous one.
+    DrawBitmap(&dc, Bench::kNotebookPage.x, Bench::kNotebookPage.y, Bench::kNotebookW,
+               Bench::kNotebookH, Bench::kNotebookPage.id);
+    NotebookFonts fonts;
+    CFont* oldFont = dc.SelectObject(&fonts.label);
+    dc.SetTextColor(kInk);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(565, 314, label);
+
+    const int page = PageNumber(label);
+    switch (PageKindFor(page, s.m_nCount)) {
+    case PageKind::Measurements:
+        DrawMeasurements(dc, s, fonts, page);
+        break;
+    case PageKind::Graph:
+        DrawGraph(dc, s, fonts);
+        break;
+    default:
+        break;
+    }
+    if (label == "-1-")
+        DrawCover(dc, s, fonts);
+    if (oldFont)
+        dc.SelectObject(oldFont);
+}
+
 void DrawCover(CDC& dc, const ExperimentState& s, NotebookFonts& fonts)
 {
     const CTime now = CTime::GetCurrentTime();

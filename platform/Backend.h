@@ -9,6 +9,7 @@
 #include "platform/CString.h"
 #include "platform/CTime.h"
 #include "platform/Messages.h"
+#include "platform/Output.h"
 
 class CWnd;
 class CDialog;
@@ -58,6 +59,27 @@ class IBackend {
     // platform that can lose the program without asking it (a browser page
     // being closed or reloaded) asks the user first.
     virtual void NoteUnsavedWork(bool unsaved) { (void)unsaved; }
+
+    // --- Saving, printing, documents (optional; see platform/Output.h) -----
+    // Saves the bytes, asking the user where (or handing them to the
+    // browser as a download).
+    virtual SaveOutcome SaveFile(CWnd& owner, const SaveRequest& request)
+    {
+        (void)owner;
+        return {SaveResult::Failed, request.suggestedName};
+    }
+    virtual PrintResult PrintPictures(CWnd& owner, const PrintRequest& request)
+    {
+        (void)owner;
+        (void)request;
+        return PrintResult::Failed;
+    }
+    virtual bool OpenDocument(CWnd& owner, const std::string& fileName)
+    {
+        (void)owner;
+        (void)fileName;
+        return false;
+    }
 
     // --- Keys, client parts and assistive technology (all optional) -------
     // The window's client parts changed (CWnd keeps them): the backend

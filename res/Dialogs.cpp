@@ -143,7 +143,7 @@ const DialogTemplate kAbout = {
          52, 109, 136, 50, CS_TRANSPARENT},
         {IDC_STATIC, ControlClass::Static,
          "Obteniu la guia d'operació del programa a l'adreça:", 52, 162, 135, 19, CS_TRANSPARENT},
-        {IDC_STATIC, ControlClass::Static, "https://tervan.example.org/guia", 52, 182, 135, 12,
+        {IDC_STATIC, ControlClass::Static, "tervan-guia.html", 52, 182, 135, 12,
          CS_CENTER | CS_TRANSPARENT},
     },
 };
@@ -152,7 +152,7 @@ const DialogTemplate kAbout = {
 
 const std::vector<const DialogTemplate*>& TervanDialogTemplates()
 {
-    static const std::vector<const DialogTemplate*> templates = {&kMainWindow, &kSplash, &kWarning,
-                                                                 &kLevel, &kAbout};
+    static const std::vector<const DialogTemplate*> templates = {
+        &kMainWindow, &kSplash, &kWarning, &kLevel, &kAbout, &KeepWorkTemplate()};
     return templates;
 }

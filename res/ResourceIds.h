@@ -10,6 +10,7 @@
 #define IDD_SPLASH 168        // the title dialog
 #define IDD_WARNING 170       // a wrong or risky step explained
 #define IDD_LEVEL 173         // the level read on the ruler
+#define IDD_KEEP_WORK 174     // ending with noted rows: save them first?
 
 // Strings.
 #define IDS_ABOUTBOX 101 // "Acerca de Tervan", the system menu's About item
@@ -43,6 +44,32 @@
 #define IDS_NOTEBOOK_COVER 2026
 #define IDS_COVER_INITIAL 2027 // the pressure and room temperature noted
 #define IDS_COVER_LEVEL 2028   // the initial level noted
+// The notebook's way out: the window menu's items, the saved table's
+// words, the file dialogs, the printed sheets and what the student is told.
+#define IDS_SAVE_CSV 2040
+#define IDS_SAVE_PNG 2041
+#define IDS_PRINT 2042
+#define IDS_GUIDE 2043
+#define IDS_CSV_HEADER 2044 // the table's header row, fields parted by ';'
+#define IDS_CSV_SLOPE 2045
+#define IDS_CSV_INTERCEPT 2046
+#define IDS_CSV_FILTER 2047
+#define IDS_PNG_FILTER 2048
+#define IDS_SAVE_CSV_TITLE 2049
+#define IDS_SAVE_PNG_TITLE 2050
+#define IDS_SAVE_FAILED 2051   // %s, the file
+#define IDS_SAVED 2052         // %s, the file
+#define IDS_PRINT_TITLE 2053   // %s, the date
+#define IDS_PRINT_CAPTION 2054 // %s the date, %d the sheet, %d of how many
+#define IDS_PRINT_FAILED 2055
+#define IDS_GUIDE_MISSING 2056
+
+// Commands of the window menu's notebook items. Each masked with 0xFFF0 is
+// itself, and none is the About item's 16.
+#define IDM_SAVE_CSV 0x0020
+#define IDM_SAVE_PNG 0x0030
+#define IDM_PRINT 0x0040
+#define IDM_GUIDE 0x0050
 
 // The application icon.
 #define IDR_MAINFRAME 128
@@ -104,3 +131,5 @@
 #define IDC_ABOUT_TEXT 1001   // the About box's panel
 #define IDC_WARNING_TEXT 1005 // the warning's message
 #define IDC_LEVEL 1007        // the level typed in centimetres
+#define IDC_KEEP_SAVE 1030    // "Desa…": save the rows, then end
+#define IDC_KEEP_DISCARD 1031 // "No desis": end without saving

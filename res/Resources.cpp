@@ -30,7 +30,8 @@ std::vector<StringResource> BenchStrings()
          "Branca dreta del manòmetre: Amunt i Avall la mouen un píxel; amb Maj, cinc "
          "píxels; Re Pàg i Av Pàg, un centímetre.\n"
          "Retorn o Espai: premen el botó que té el focus.\n"
-         "Esc: surt del diàleg obert.\n\n"
+         "Esc: surt del diàleg obert.\n"
+         "Menú o Maj+F10: obren el menú de la finestra (desar, imprimir, la guia).\n\n"
          "Amb el ratolí o el dit: un toc a la branca dreta, sense arrossegar, mostra dos "
          "botons que la mouen un píxel a cada toc."},
         {IDS_VALVE, "Clau de pas"},
@@ -84,6 +85,8 @@ const ApplicationResources& TervanResources()
         r.version = TERVAN_VERSION;
         r.templates = TervanDialogTemplates();
         r.strings = BenchStrings();
+        for (const StringResource& s : NotebookOutputStrings())
+            r.strings.push_back(s);
         r.fonts = FontSubstitutes();
         r.bitmaps = EmbeddedBitmaps();
         r.icons = Icons();

@@ -8,3 +8,9 @@ const ApplicationResources& TervanResources();
 
 // The dialog templates, kept as data in Dialogs.cpp.
 const std::vector<const DialogTemplate*>& TervanDialogTemplates();
+
+// The strings of the notebook's way out, kept in OutputStrings.cpp.
+std::vector<StringResource> NotebookOutputStrings();
+
+// The question before a practical with noted rows ends (KeepWorkDialog.cpp).
+const DialogTemplate& KeepWorkTemplate();

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev poppler-utils
   libfreetype-dev libfontconfig-dev
   fonts-liberation fonts-comic-neue fonts-urw-base35 fonts-dejavu-core
   xvfb xauth

@@ -41,6 +41,7 @@ contents() {
   expected=$(
     printf '%s\n' ./usr/bin/tervan ./usr/share/applications/tervan.desktop \
       ./usr/share/doc/tervan/changelog.gz ./usr/share/doc/tervan/copyright \
+      ./usr/share/doc/tervan/tervan-guia.html \
       ./usr/share/man/man1/tervan.1.gz ./usr/share/metainfo/invalid.tervan.tervan.metainfo.xml
     for s in 16 32 48 64 128 256; do
       echo "./usr/share/icons/hicolor/${s}x${s}/apps/tervan.png"
@@ -97,7 +98,8 @@ depends() {
     return 1
   }
   # dpkg-shlibdeps found the libraries the program links.
-  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libfreetype6 libfontconfig1; do
+  for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libfreetype6 \
+    libfontconfig1; do
     has "$lib" || fail "Depends lacks $lib"
   done
   for p in "$@"; do

@@ -159,6 +159,12 @@ void HeadlessBackend::Close(CDialog& dlg)
     WindowDestroyed(dlg);
 }
 
+bool HeadlessBackend::HasEnded(CWnd& wnd)
+{
+    Window* w = Find(wnd);
+    return !w || w->ended;
+}
+
 void HeadlessBackend::WindowDestroyed(CWnd& wnd)
 {
     m_timers.KillAll(wnd);

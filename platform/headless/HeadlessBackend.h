@@ -48,6 +48,9 @@ class HeadlessBackend : public IBackend {
     // that a test can drive it message by message.
     void Open(CDialog& dlg);
     void Close(CDialog& dlg);
+    // Whether the dialog's run has been ended (its window goes once its
+    // modal run returns).
+    bool HasEnded(CWnd& wnd);
 
     // --- Input (queued while a handler is blocked in Sleep) --------------
     void Click(CWnd& wnd, int id);
@@ -133,6 +136,25 @@ class HeadlessBackend : public IBackend {
     // What the program last said of its unsaved work.
     bool UnsavedWork() const { return m_unsavedWork; }
 
+    // --- Saving, printing, documents (HeadlessOutput.cpp) -----------------
+    // How a save is answered, as a user in a file dialog would: the outcome,
+    // and the path to write the bytes to when it is Saved (none: the bytes
+    // are only kept here). A write that fails makes it Failed. Without an
+    // answer every save is Saved, unwritten.
+    struct SaveAnswer {
+        SaveResult result = SaveResult::Saved;
+        std::string path;
+    };
+    std::function<SaveAnswer(const SaveRequest&)> onSave;
+    // Every save asked for, answered or not.
+    const std::vector<SaveRequest>& Saves() const { return m_saves; }
+    // Printing answers Printed unless told otherwise.
+    std::function<PrintResult(const PrintRequest&)> onPrint;
+    const std::vector<PrintRequest>& Prints() const { return m_prints; }
+    // Documents asked to be opened; each opens unless `documentMissing`.
+    const std::vector<std::string>& OpenedDocuments() const { return m_documents; }
+    bool documentMissing = false;
+
     // --- IBackend ---------------------------------------------------------
     INT_PTR RunModal(CDialog& dlg) override;
     void EndModal(CDialog& dlg, int result) override;
@@ -160,6 +182,9 @@ class HeadlessBackend : public IBackend {
     int FocusedPart(CWnd& wnd) override;
     bool IsKeyDown(UINT vk) override { return vk == VK_SHIFT && m_shiftDown; }
     void Announce(CWnd& wnd, const CString& text) override;
+    SaveOutcome SaveFile(CWnd& owner, const SaveRequest& request) override;
+    PrintResult PrintPictures(CWnd& owner, const PrintRequest& request) override;
+    bool OpenDocument(CWnd& owner, const std::string& fileName) override;
 
   private:
     struct Window {
@@ -206,5 +231,8 @@ class HeadlessBackend : public IBackend {
     std::vector<Box> m_boxes;
     std::vector<std::string> m_announcements;
     bool m_shiftDown = false;
+    std::vector<SaveRequest> m_saves;
+    std::vector<PrintRequest> m_prints;
+    std::vector<std::string> m_documents;
     int m_partChanges = 0;
 };

@@ -149,6 +149,14 @@ void DialogWindow::keyPressEvent(QKeyEvent* event)
         Command(ID_HELP);
         return;
     }
+    if (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier) &&
+        !m_menu.empty()) {
+        // Shift+F10 opens the window's menu, as the Menu key does.
+        const QWidget* at = focusWidget() ? focusWidget() : this;
+        const QPoint corner = at->mapToGlobal(QPoint(0, at->height()));
+        m_backend.InputAction(m_dlg, [this, corner] { ShowMenu(corner, true); });
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (const int id = ReturnCommand())
             Command(id);
@@ -171,10 +179,11 @@ void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     const QPoint at = event->globalPos();
-    m_backend.InputAction(m_dlg, [this, at] { ShowMenu(at); });
+    const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+    m_backend.InputAction(m_dlg, [this, at, byKey] { ShowMenu(at, byKey); });
 }
 
-void DialogWindow::ShowMenu(QPoint globalPos)
+void DialogWindow::ShowMenu(QPoint globalPos, bool byKey)
 {
     // Where the window system has no menu of the window's own to extend, its
     // items come up here; a leading separator has nothing to separate.
@@ -188,6 +197,10 @@ void DialogWindow::ShowMenu(QPoint globalPos)
         QAction* action = menu.addAction(item.text);
         action->setData(item.id);
     }
+    // Opened from the keyboard, the first item is chosen at once, so that
+    // arrows and Return work and a screen reader says where it is.
+    if (byKey && !menu.actions().isEmpty())
+        menu.setActiveAction(menu.actions().first());
     if (QAction* chosen = menu.exec(globalPos))
         m_backend.Input(m_dlg, MSG{WM_SYSCOMMAND, chosen->data().toUInt(), 0});
 }

@@ -100,7 +100,8 @@ class DialogWindow : public QWidget {
     void ApplyTabOrder();
     void UpdateOverlay();
     QWidget* WidgetOf(const FocusStop& stop) const;
-    void ShowMenu(QPoint globalPos);
+    // Pops the window's menu up at `globalPos`; `byKey` when a key opened it.
+    void ShowMenu(QPoint globalPos, bool byKey = false);
     // Whether a push button of this window holds the keyboard focus.
     bool ButtonHasFocus() const;
     // What lies beneath `widget` within `part` (client coordinates): the

@@ -6,6 +6,7 @@
 // delivered once it returns.
 #pragma once
 
+#include <QString>
 #include <deque>
 #include <functional>
 #include <map>
@@ -80,6 +81,10 @@ class QtBackend : public IBackend {
     void ClientPartsChanged(CWnd& wnd) override;
     int FocusedPart(CWnd& wnd) override;
     bool IsKeyDown(UINT vk) override { return vk == VK_SHIFT && m_bShiftDown; }
+    // Saving, printing and documents (QtOutput.cpp).
+    SaveOutcome SaveFile(CWnd& owner, const SaveRequest& request) override;
+    PrintResult PrintPictures(CWnd& owner, const PrintRequest& request) override;
+    bool OpenDocument(CWnd& owner, const std::string& fileName) override;
 
   private:
     struct Modal {
@@ -115,4 +120,5 @@ class QtBackend : public IBackend {
     int m_nDispatchDepth = 0;
     bool m_bSleptInHandler = false; // the running handler is blocking work
     bool m_bShiftDown = false;      // as the key being handled was pressed
+    QString m_lastSaveFolder;       // where the file dialog opens next
 };

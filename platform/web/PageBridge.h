@@ -31,12 +31,27 @@ void tervan_set_title(const char* title);
 void tervan_set_work_at_risk(int atRisk);
 // The program has ended: the page says so and offers to start it again.
 void tervan_program_ended();
+// Hands `size` bytes to the browser as a download named `name`.
+void tervan_save_file(const char* name, const unsigned char* bytes, int size, const char* mimeType);
+// A printout titled `title`, replacing the last one; each sheet is w x h
+// RGBA pixels enlarged `factor` times, printed `dpi` of its pixels to an
+// inch, with its caption; then the browser's print.
+void tervan_print_begin(const char* title);
+void tervan_print_sheet(const unsigned char* rgba, int w, int h, int factor, int dpi,
+                        const char* caption);
+void tervan_print_end();
+// Opens the document `name`, beside the page, in a new tab; 0 when the
+// browser would not.
+int tervan_open_document(const char* name);
 // The top window as the page's DOM mirror shows it to assistive technology
 // (MirrorJson.h says what the JSON holds), with the focus ring's place.
 void tervan_mirror(const char* json);
 // News a screen reader speaks at once (a warning, a noted row): the page's
 // live region.
 void tervan_announce(const char* text);
+// The open context menu as the mirror shows it to assistive technology
+// ({"hot", "items": [{"text", "x", "y", "w", "h"}]} on the page), or "null".
+void tervan_menu(const char* json);
 }
 
 // The kinds of queued events, as page.js numbers them.
@@ -54,6 +69,7 @@ enum PageEvent {
     kMirrorFocus = 10,    // stop kind (1 a control, 2 a part), its index or ID
     kMirrorActivate = 11, // stop kind, index or ID: a screen reader's click
     kMirrorStep = 12,     // part ID, steps up (negative: down): a slider moved
+    kMenuChoose = 13,     // item index: a screen reader's choice in the open menu
 };
 
 enum PageKey {
@@ -70,4 +86,5 @@ enum PageKey {
     kKeyHome = 11,
     kKeyEnd = 12,
     kKeyF1 = 13,
+    kKeyMenu = 14, // the Menu key or Shift+F10: the window's menu
 };

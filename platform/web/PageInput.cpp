@@ -52,6 +52,10 @@ bool PageInput::HandleNext()
     case kMirrorStep:
         MirrorStep(f[0], f[1]);
         break;
+    case kMenuChoose:
+        if (f[0] >= 0 && f[0] < static_cast<int>(m_backend.GetScreen().Menu().items.size()))
+            ChooseMenuItem(f[0]);
+        break;
     default:
         if (onOtherEvent)
             onOtherEvent(kind, f, text);
@@ -239,6 +243,31 @@ void PageInput::OpenMenu(int x, int y)
     WebWindow* top = m_backend.Top();
     if (top && !top->Menu().empty() && top->Outer().Contains(x, y))
         m_backend.GetScreen().OpenMenu(*top, x, y);
+}
+
+void PageInput::OpenMenuByKey()
+{
+    // Below the control or part with the focus, or at the client area's
+    // corner, with its first item chosen so that the arrows and Return go on.
+    WebWindow* top = m_backend.Top();
+    if (!top || top->Menu().empty())
+        return;
+    const Box client = top->ClientOnScreen();
+    Box at{client.x, client.y, 0, 0};
+    const FocusStop stop = top->FocusedStop();
+    if (top->Focus() >= 0) {
+        at =
+            top->Controls()[static_cast<std::size_t>(top->Focus())].rect.Offset(client.x, client.y);
+    } else if (stop.kind == FocusStop::Part) {
+        if (const ClientPart* part = top->Wnd().FindClientPart(stop.index))
+            at = part->rect.Offset(client.x, client.y);
+    }
+    Screen& screen = m_backend.GetScreen();
+    screen.OpenMenu(*top, at.x, at.y + at.h);
+    if (screen.Menu().IsOpen()) {
+        screen.Menu().hot = 0;
+        screen.Invalidate(screen.Menu().box);
+    }
 }
 
 void PageInput::LongPress(int x, int y)

@@ -3,7 +3,8 @@
 // selection, or reaches a window's client area as mouse messages; keys go
 // where the framework's one rule sends them (Tab moves the focus among the
 // controls and the window's parts, Return and Space press buttons, Escape
-// cancels, F1 asks for help, a key on a focused part is the window's
+// cancels, F1 asks for help, the Menu key and Shift+F10 open the
+// window's menu, a key on a focused part is the window's
 // WM_KEYDOWN); the page's text input reports what was typed into the edit
 // it stands behind; a context menu offers a window's system-menu items,
 // opened by a right click or by a finger held still; and a screen reader's
@@ -49,6 +50,7 @@ class PageInput {
     void KeyToWindow(WebWindow& w, unsigned vk, bool shift, int count = 1);
     void EditState(const std::string& text, int start, int end, bool backwards);
     void OpenMenu(int x, int y);
+    void OpenMenuByKey();
     void LongPress(int x, int y);
     void SendClientMouse(WebWindow& w, unsigned message, int x, int y, bool down);
     void ChooseMenuItem(int index);

@@ -1,7 +1,8 @@
 // The page's keys and its DOM mirror's requests, as the framework's one
 // rule for keys routes them: Tab and Shift+Tab walk the controls and the
 // window's focusable parts; Return, Space, Escape and F1 give commands; any
-// other key on a focused part is the window's WM_KEYDOWN. A screen reader's
+// other key on a focused part is the window's WM_KEYDOWN; the Menu key and
+// Shift+F10 open the window's menu. A screen reader's
 // focus, click or slider move in the mirror is the focus, click or keys a
 // student at the keyboard would give.
 #include "platform/KeyboardFocus.h"
@@ -51,6 +52,13 @@ UINT VirtualKey(int key)
 void PageInput::Key(int key, bool shift)
 {
     ContextMenu& menu = m_backend.GetScreen().Menu();
+    if (key == kKeyMenu) {
+        if (menu.IsOpen())
+            m_backend.GetScreen().CloseMenu();
+        else
+            OpenMenuByKey();
+        return;
+    }
     if (menu.IsOpen()) {
         const int n = static_cast<int>(menu.items.size());
         if (key == kKeyEscape || key == kKeyTab)

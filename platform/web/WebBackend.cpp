@@ -201,10 +201,25 @@ void WebBackend::SyncMirror()
         facts.ring = top->RingAround();
         json = MirrorJson(facts);
     }
-    if (json == m_mirror)
-        return;
-    m_mirror = std::move(json);
-    tervan_mirror(m_mirror.c_str());
+    if (json != m_mirror) {
+        m_mirror = std::move(json);
+        tervan_mirror(m_mirror.c_str());
+    }
+    // The menu over it, item by item, with the one the keys have chosen.
+    const ContextMenu& menu = m_screen.Menu();
+    std::string items;
+    for (const ContextMenu::Item& item : menu.items)
+        items += (items.empty() ? "{\"text\":" : ",{\"text\":") + JsonString(item.text) +
+                 ",\"x\":" + std::to_string(item.box.x) + ",\"y\":" + std::to_string(item.box.y) +
+                 ",\"w\":" + std::to_string(item.box.w) + ",\"h\":" + std::to_string(item.box.h) +
+                 "}";
+    std::string menuJson =
+        menu.IsOpen() ? "{\"hot\":" + std::to_string(menu.hot) + ",\"items\":[" + items + "]}"
+                      : "null";
+    if (menuJson != m_menuMirror) {
+        m_menuMirror = std::move(menuJson);
+        tervan_menu(m_menuMirror.c_str());
+    }
 }
 
 void WebBackend::NoteUnsavedWork(bool unsaved)

@@ -94,6 +94,10 @@ class WebBackend : public IBackend {
     int FocusedPart(CWnd& wnd) override;
     bool IsKeyDown(UINT vk) override { return vk == VK_SHIFT && m_shiftDown; }
     void Announce(CWnd& wnd, const CString& text) override;
+    // Saving, printing and documents (WebOutput.cpp).
+    SaveOutcome SaveFile(CWnd& owner, const SaveRequest& request) override;
+    PrintResult PrintPictures(CWnd& owner, const PrintRequest& request) override;
+    bool OpenDocument(CWnd& owner, const std::string& fileName) override;
 
   private:
     INT_PTR RunWindow(CDialog& dlg, std::unique_ptr<WebWindow> window);
@@ -116,5 +120,6 @@ class WebBackend : public IBackend {
     double m_timeScale = 1.0;
     time_seconds m_fixedDate = 0;
     bool m_shiftDown = false;
-    std::string m_mirror; // the mirror as the page last had it
+    std::string m_mirror;              // the mirror as the page last had it
+    std::string m_menuMirror = "null"; // the open menu, likewise
 };

@@ -170,7 +170,7 @@
   // The DOM focus goes where the program's focus is (the text input takes
   // it for the edit it stands behind).
   function followFocus() {
-    if (!shown || shown.focus < 0 || page.isEnded) return;
+    if (!shown || shown.focus < 0 || page.isEnded || menuShown) return;
     var el = elements[shown.focus];
     if (!el || document.activeElement === el) return;
     focusing = true;
@@ -236,6 +236,63 @@
   });
   // A pointer on the canvas leaves the DOM focus where the program has it.
   window.addEventListener('pointerup', function () { setTimeout(followFocus, 0); });
+
+  // The context menu, while it is open: a menu of items at their places,
+  // the DOM focus on the item the keys have chosen; a screen reader's click
+  // on one chooses it. Closed, the focus goes back where the program has it.
+  var menu = document.getElementById('menu');
+  var menuShown = null;
+  var beforeMenu = null; // the element that had the DOM focus as it opened
+  page.menu = function (m) {
+    var s = page.scale;
+    if (!m) {
+      var before = beforeMenu;
+      menuShown = null;
+      beforeMenu = null;
+      menu.textContent = '';
+      menu.hidden = true;
+      if (before && before.isConnected) {
+        focusing = true;
+        before.focus({ preventScroll: true });
+        focusing = false;
+      }
+      followFocus();
+      return;
+    }
+    if (!menuShown) beforeMenu = document.activeElement;
+    var texts = m.items.map(function (item) { return item.text; }).join('\n');
+    if (!menuShown || menuShown.texts !== texts) {
+      menu.textContent = '';
+      m.items.forEach(function (item, i) {
+        var b = document.createElement('button');
+        b.type = 'button';
+        b.className = 'mirror-item';
+        b.setAttribute('role', 'menuitem');
+        b.tabIndex = -1;
+        b.textContent = item.text;
+        b.addEventListener('click', function (e) {
+          e.preventDefault();
+          Module.tervanPush(13, [i]);
+        });
+        menu.appendChild(b);
+      });
+    }
+    menuShown = { texts: texts, items: m.items };
+    menu.hidden = false;
+    m.items.forEach(function (item, i) {
+      var b = menu.children[i];
+      b.style.left = item.x * s + 'px';
+      b.style.top = item.y * s + 'px';
+      b.style.width = item.w * s + 'px';
+      b.style.height = item.h * s + 'px';
+    });
+    var hot = menu.children[m.hot >= 0 ? m.hot : 0];
+    if (hot && document.activeElement !== hot) {
+      focusing = true;
+      hot.focus({ preventScroll: true });
+      focusing = false;
+    }
+  };
 
   page.announce = function (text) {
     var line = document.createElement('p');

@@ -73,4 +73,30 @@ mergeInto(LibraryManager.library, {
   tervan_announce: function (text) {
     Module.tervanPage.announce(UTF8ToString(text));
   },
+
+  tervan_menu: function (json) {
+    Module.tervanPage.menu(JSON.parse(UTF8ToString(json)));
+  },
+
+  tervan_save_file: function (name, bytes, size, mimeType) {
+    var blob = new Blob([HEAPU8.slice(bytes, bytes + size)], { type: UTF8ToString(mimeType) });
+    Module.tervanPage.download(UTF8ToString(name), blob);
+  },
+
+  tervan_print_begin: function (title) {
+    Module.tervanPage.printBegin(UTF8ToString(title));
+  },
+
+  tervan_print_sheet: function (rgba, w, h, factor, dpi, caption) {
+    var pixels = new Uint8ClampedArray(HEAPU8.slice(rgba, rgba + w * h * 4).buffer);
+    Module.tervanPage.printSheet(new ImageData(pixels, w, h), factor, dpi, UTF8ToString(caption));
+  },
+
+  tervan_print_end: function () {
+    Module.tervanPage.printEnd();
+  },
+
+  tervan_open_document: function (name) {
+    return window.open(UTF8ToString(name), '_blank') ? 1 : 0;
+  },
 });

@@ -44,7 +44,7 @@ TEST_F(ShellTest, TheSystemMenusAboutItemOpensTheAboutBox)
     ScriptDraws({}, 16000);
     Start();
     const auto menu = backend.SystemMenu(*dlg);
-    ASSERT_EQ(menu.size(), 2u);
+    ASSERT_GE(menu.size(), 2u); // the notebook's items follow
     EXPECT_EQ(menu[0].flags, MF_SEPARATOR);
     EXPECT_EQ(menu[1].text, "Acerca de Tervan");
     std::vector<UINT> opened;

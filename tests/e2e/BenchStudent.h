@@ -122,17 +122,22 @@ class BenchStudent : public E2eTest {
     }
 
     // Runs the program: "Entra" on the title dialog, then `body` on the main
-    // window once its first frame is painted, then "Sortir".
+    // window once its first frame is painted, then "Sortir" (and "No desis"
+    // once rows are noted).
     void RunProgram(const Body& body)
     {
         OnNextModal([](CDialog& dlg, DialogWindow& window) {
             EXPECT_EQ(dlg.GetTemplateId(), UINT(IDD_SPLASH));
             Click(window, IDOK);
         });
-        OnNextModal([&body](CDialog& dlg, DialogWindow& window) {
+        OnNextModal([this, &body](CDialog& dlg, DialogWindow& window) {
             auto& main = static_cast<CTervanDlg&>(dlg);
             EXPECT_TRUE(WaitUntil([&] { return Bench::Shown(window, 300, 20) == Bench::kBench; }));
             body(main, window);
+            // With rows noted, ending asks first: the rows are not kept.
+            if (main.m_nCount > 0)
+                OnNextModal(
+                    [](CDialog&, DialogWindow& question) { Click(question, IDC_KEEP_DISCARD); });
             Click(window, IDOK);
         });
         EXPECT_EQ(AfxGetApp()->InitInstance(), FALSE);

@@ -6,6 +6,7 @@
 #include "DialogStates.h"
 #include "E2eFixture.h"
 #include "app/AboutDlg.h"
+#include "app/KeepWorkDlg.h"
 #include "app/LevelDlg.h"
 #include "app/SplashDlg.h"
 #include "app/TervanDlg.h"
@@ -31,6 +32,7 @@ TEST_F(CaptionsTest, EveryDialogDrawnForALook)
     warning.m_strMessage = "El tub dret s'ha de moure per amunt.";
     CLevelDlg level;
     CAboutDlg about;
+    CKeepWorkDlg keepWork;
     auto grab = [](const char* name) {
         return [name](CDialog&, DialogWindow& window) {
             EXPECT_TRUE(window.grab().save(QStringLiteral("artefacts/") + name));
@@ -42,6 +44,7 @@ TEST_F(CaptionsTest, EveryDialogDrawnForALook)
                              {&warning, "dialog-warning.png"},
                              {&level, "dialog-level.png"},
                              {&about, "dialog-about.png"},
+                             {&keepWork, "dialog-keep-work.png"},
                              {&main, "dialog-main.png"}}) {
         OnNextModal(grab(name));
         dlg->DoModal();

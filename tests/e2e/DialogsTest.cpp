@@ -158,7 +158,7 @@ TEST_F(DialogsTest, InfAndTheWindowMenuOpenTheAboutBox)
         QTimer::singleShot(0, &window, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
-            ASSERT_EQ(menu->actions().size(), 1);
+            ASSERT_GE(menu->actions().size(), 1); // the notebook's items follow
             EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Acerca de Tervan"));
             QTest::keyClick(menu, Qt::Key_Down);
             QTest::keyClick(menu, Qt::Key_Return);

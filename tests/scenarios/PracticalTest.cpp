@@ -1,16 +1,21 @@
 // A whole practical as a careful student carries it out: the level is read
 // on the ruler against the right mercury surface, and before each reading
 // the right branch is moved until the left surface is back at its place.
+// The table the window menu saves then holds exactly the noted rows, and
+// the fit the graph page draws.
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <random>
 
 #include "model/GraphData.h"
 #include "model/LinearFit.h"
 #include "model/ManometerGeometry.h"
 #include "support/BenchPoints.h"
+#include "support/CsvReader.h"
 #include "support/Pixels.h"
 #include "support/TervanFixture.h"
+#include "support/TextPixels.h"
 
 namespace {
 class PracticalTest : public TervanFixture {
@@ -31,12 +36,14 @@ class PracticalTest : public TervanFixture {
     void Note(int button)
     {
         const std::string level = ReadLevel();
+        noted.push_back(level);
         backend.ExpectModal([this, level](CDialog& d) {
             backend.SetControlText(d, IDC_LEVEL, level.c_str());
             return IDOK;
         });
         backend.Click(*dlg, button);
     }
+    std::vector<std::string> noted; // each level as the student typed it
     // Writes the back buffer to `png` (when named) and holds it to its
     // fingerprint.
     void Keep(const char* png, std::uint64_t print)
@@ -116,6 +123,45 @@ TEST_F(PracticalTest, TheGraphEstimatesAbsoluteZeroWhereTheApparatusPutsIt)
     dlg->DrawNotebook();
     dlg->DrawManometer();
     Keep("practical-graph.png", kGraphPagePrint);
+
+    // The table from the window menu: one line per noted row, exactly as
+    // noted, with the pressure the page plots; below, the fitted line, whose
+    // equation drawn from the table's numbers covers the page's pixels.
+    backend.Send(*dlg, WM_SYSCOMMAND, IDM_SAVE_CSV);
+    ASSERT_EQ(backend.Saves().size(), 1u);
+    std::ofstream(ArtefactPath("practical-notebook.csv"), std::ios::binary)
+        << backend.Saves()[0].bytes;
+    const CsvTable table = ReadCsv(backend.Saves()[0].bytes);
+    ASSERT_EQ(table.lines.size(), 1u + 11u + 1u + 2u);
+    EXPECT_EQ(table.lines[0], (std::vector<std::string>{"Núm.", "T (ºC)", "h (cm)", "P (mmHg)"}));
+    for (int i = 0; i < 11; ++i) {
+        const std::vector<std::string>& f = table.lines[1 + static_cast<std::size_t>(i)];
+        ASSERT_EQ(f.size(), 4u) << i;
+        CString shown;
+        shown.Format("%.1f", dlg->m_dTemp[i]); // as the notebook's page writes it
+        std::string temp = shown.str();
+        temp[temp.find('.')] = ',';
+        double pressure = 0.0;
+        EXPECT_EQ(f[0], std::to_string(i + 1));
+        EXPECT_EQ(f[1], temp);
+        double level = 0.0, typed = 0.0;
+        ASSERT_TRUE(CsvNumber(f[2], level) && CsvNumber(noted[static_cast<std::size_t>(i)], typed));
+        EXPECT_EQ(level, typed) << "the level as typed: " << noted[static_cast<std::size_t>(i)];
+        ASSERT_TRUE(CsvNumber(f[3], pressure)) << f[3];
+        EXPECT_NEAR(pressure, p[i], 0.005) << "row " << i + 1;
+    }
+    double slope = 0.0, intercept = 0.0;
+    EXPECT_EQ(table.lines[12], std::vector<std::string>{""});
+    ASSERT_EQ(table.lines[13].size(), 2u);
+    ASSERT_EQ(table.lines[14].size(), 2u);
+    ASSERT_TRUE(CsvNumber(table.lines[13][1], slope) && CsvNumber(table.lines[14][1], intercept));
+    CString drawn, wrong;
+    drawn.Format("T(ºC) = %5.3f P  %+3.0f", slope, intercept);
+    wrong.Format("T(ºC) = %5.3f P  %+3.0f", slope + 0.001, intercept);
+    const Surface& back = *dlg->m_bmpBack.GetSurface();
+    EXPECT_EQ(TextMismatch(back, PageBackground(), kNotebookGraph, 486, 147, drawn, 598), 0)
+        << drawn.str();
+    EXPECT_GT(TextMismatch(back, PageBackground(), kNotebookGraph, 486, 147, wrong, 598), 0);
 
     // A grab on the branch puts the notebook away: the side gauge shows.
     backend.Mouse(*dlg, WM_LBUTTONDOWN, Client::kStripX, 200);

@@ -79,16 +79,6 @@ async function until(condition, timeout = 20000) {
   }
 }
 
-function crop(rgb, rect) {
-  const out = [];
-  for (let y = rect.y; y < rect.y + rect.h; ++y)
-    for (let x = rect.x; x < rect.x + rect.w; ++x) {
-      const i = 3 * (y * 600 + x);
-      out.push(rgb[i], rgb[i + 1], rgb[i + 2]);
-    }
-  return out;
-}
-
 async function practical(open) {
   const b = await open(pageUrl('tervan-test.html', { date: kDate, scale: 0.1 }));
   try {
@@ -159,9 +149,9 @@ async function practical(open) {
     // Its equation, read off the canvas, is the desktop's and not one a
     // degree off.
     const line = graph.equationBox;
-    assert.equal(h.mismatches(crop(shot, line), crop(h.readRgb(`${dir}/check-1-equation.rgb`), line)), 0,
+    assert.equal(h.mismatches(h.crop(shot, line), h.crop(h.readRgb(`${dir}/check-1-equation.rgb`), line)), 0,
                  graph.equation);
-    assert.ok(h.mismatches(crop(shot, line), crop(h.readRgb(`${dir}/check-1-wrong.rgb`), line)) > 0);
+    assert.ok(h.mismatches(h.crop(shot, line), h.crop(h.readRgb(`${dir}/check-1-wrong.rgb`), line)) > 0);
     console.log(`${b.name}: graph page equation ${graph.equation}`);
   } finally {
     await b.close();

@@ -221,3 +221,19 @@ export function crop(rgb, rect) {
     }
   return out;
 }
+
+// Opens the window's menu with Shift+F10, moves to item `index` (0, the
+// About item, is chosen as it opens) and presses Return; resolves to the
+// page's event `event` ('download', 'popup') that the choice brings.
+export async function chooseFromMenu(page, index, event) {
+  const happened = event ? page.waitForEvent(event) : null;
+  await page.keyboard.press('Shift+F10');
+  for (let i = 0; i < index; ++i) await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  return happened ? await happened : null;
+}
+
+// The bytes of a finished download.
+export async function downloadedBytes(download) {
+  return fs.readFileSync(await download.path());
+}

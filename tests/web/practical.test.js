@@ -5,7 +5,8 @@
 // when it replays the page's run (the same messages in the same order):
 // the canvas must show the back buffer pixel for pixel, and the graph
 // page's equation read off the canvas must be the desktop's for the same
-// rows.
+// rows. The table downloaded from the window's menu must be, byte for
+// byte, the file the desktop saves.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import * as h from './harness.js';
@@ -20,17 +21,6 @@ const kLevels = ['20,4', '20,9', '21,5', '22', '22,6', '23,1', '23,7', '24,2'];
 let browser;
 before(async () => { browser = await h.launch(); });
 after(async () => { await browser.close(); });
-
-// The part of a 600 x 400 RGB picture in `rect` (back-buffer pixels).
-function crop(rgb, rect) {
-  const out = [];
-  for (let y = rect.y; y < rect.y + rect.h; ++y)
-    for (let x = rect.x; x < rect.x + rect.w; ++x) {
-      const i = 3 * (y * 600 + x);
-      out.push(rgb[i], rgb[i + 1], rgb[i + 2]);
-    }
-  return out;
-}
 
 test('a practical of nine rows: the canvas shows what the desktop draws', async () => {
   const page = await h.openPage(browser, { scale: 0.1 });
@@ -61,9 +51,19 @@ test('a practical of nine rows: the canvas shows what the desktop draws', async 
   await page.waitForTimeout(100);
   shots[3] = await h.checkpoint(page, 3, backBuffer);
   await h.savePicture(page, 'web-practical-graph.png');
+  // The table, from the window's menu opened by the keyboard: its second
+  // item, after the About item.
+  const download = await h.chooseFromMenu(page, 1, 'download');
+  const csv = await h.downloadedBytes(download);
 
   const { dir, summary } = await h.replay(page);
   assert.equal(summary.replayed, summary.entries);
+  // The download is the very file the desktop saves for the same practical.
+  assert.equal(summary.saves.length, 1);
+  assert.equal(download.suggestedFilename(), 'tervan-2026-12-07.csv');
+  assert.equal(summary.saves[0].name, download.suggestedFilename());
+  assert.ok(csv.equals(h.readRgb(summary.saves[0].file)), 'the download and the desktop\'s file');
+  assert.equal(csv.toString('utf8').split('\r\n').filter((l) => /^\d+;/.test(l)).length, 9);
   for (const n of [1, 2, 3]) {
     const desktop = h.readRgb(summary.checkpoints[n].file);
     h.writePpm(`check-${n}-canvas.ppm`, shots[n]);
@@ -78,10 +78,10 @@ test('a practical of nine rows: the canvas shows what the desktop draws', async 
   // page, the desktop's equation covers the canvas's pixels there exactly;
   // one degree off in the intercept does not.
   const line = graph.equationBox;
-  const canvasLine = crop(shots[3], line);
-  assert.equal(h.mismatches(canvasLine, crop(h.readRgb(`${dir}/check-3-equation.rgb`), line)), 0,
+  const canvasLine = h.crop(shots[3], line);
+  assert.equal(h.mismatches(canvasLine, h.crop(h.readRgb(`${dir}/check-3-equation.rgb`), line)), 0,
                graph.equation);
-  assert.ok(h.mismatches(canvasLine, crop(h.readRgb(`${dir}/check-3-wrong.rgb`), line)) > 0);
+  assert.ok(h.mismatches(canvasLine, h.crop(h.readRgb(`${dir}/check-3-wrong.rgb`), line)) > 0);
   assert.match(graph.equation, /^T\(ºC\) = \d\.\d{3} P  [+-]\d+$/);
   console.log(`graph page equation: ${graph.equation}`);
   assert.deepEqual(page.tervanMissingFaces, []);

@@ -79,6 +79,21 @@ test('every window named for a screen reader, and nothing against WCAG 2.1 AA', 
                /^nivell del mercuri al regle: \d+,\d cm; la superfície esquerra és /);
   await axe(page, 'the main window');
 
+  // The window's menu, opened by the keys: a menu of named items, the
+  // focused one the item the keys have chosen.
+  await a.press(page, 'Shift+F10');
+  await page.waitForFunction(() => Module.tervanTest.state.menu === true);
+  await page.waitForFunction(() => !document.getElementById('menu').hidden);
+  const menu = await tree(page);
+  named(menu, 'menu', 'Menú de la finestra');
+  assert.equal(named(menu, 'menuitem', 'Acerca de Tervan').props.focused, true);
+  for (const item of ['Desa les dades (CSV)…', 'Desa el quadern (PNG)…', 'Imprimeix el quadern…',
+                      "Guia d'operació"])
+    named(menu, 'menuitem', item);
+  await axe(page, 'the window menu');
+  await a.press(page, 'Escape');
+  await page.waitForFunction(() => Module.tervanTest.state.menu === false);
+
   // The About box, the keys' help (F1) and the level dialog.
   await h.clickControl(page, ids.IDC_INF);
   await h.waitForWindow(page, ids.IDD_ABOUTBOX);

@@ -3,7 +3,9 @@
 // ticks, the text typed into edits), from the journal the test page kept.
 // At each checkpoint of the journal it writes the main window's back buffer
 // as raw RGB bytes, and the notebook's equation as the desktop computes and
-// draws it, so that the browser tests can compare the canvas with both.
+// draws it, so that the browser tests can compare the canvas with both; at
+// the end, the bytes of every file the run saved and the picture of every
+// sheet it printed.
 // With `mouse`, each key the bench took (a turn of the valve, a move of the
 // right branch) is replayed as the click or drag of the mouse it stands for:
 // the same run by a student with a mouse.
@@ -65,8 +67,34 @@ class Replayer {
 
     void Finish()
     {
-        std::printf("{\"entries\":%zu,\"replayed\":%zu,\"checkpoints\":{%s}}\n", m_journal.size(),
-                    m_next, m_summary.c_str());
+        // Each file the run saved, as the desktop wrote its bytes.
+        std::string saves;
+        for (std::size_t i = 0; i < m_backend.Saves().size(); ++i) {
+            const SaveRequest& saved = m_backend.Saves()[i];
+            const std::string file = m_out + "/save-" + std::to_string(i + 1);
+            std::ofstream(file, std::ios::binary) << saved.bytes;
+            saves += (i ? ",{\"name\":\"" : "{\"name\":\"") + saved.suggestedName +
+                     "\",\"file\":\"" + file + "\"}";
+        }
+        // Each sheet the run printed, as the desktop drew its picture.
+        std::string prints;
+        for (std::size_t i = 0; i < m_backend.Prints().size(); ++i) {
+            const PrintRequest& printed = m_backend.Prints()[i];
+            prints += i ? ",[" : "[";
+            for (std::size_t k = 0; k < printed.pictures.size(); ++k) {
+                const Surface& picture = printed.pictures[k];
+                const std::string file = m_out + "/print-" + std::to_string(i + 1) + "-" +
+                                         std::to_string(k + 1) + ".rgb";
+                WriteRgb(file, picture);
+                prints += (k ? ",{\"w\":" : "{\"w\":") + std::to_string(picture.width) +
+                          ",\"h\":" + std::to_string(picture.height) + ",\"file\":\"" + file +
+                          "\",\"caption\":\"" + printed.captions[k] + "\"}";
+            }
+            prints += "]";
+        }
+        std::printf("{\"entries\":%zu,\"replayed\":%zu,\"checkpoints\":{%s},\"saves\":[%s],"
+                    "\"prints\":[%s]}\n",
+                    m_journal.size(), m_next, m_summary.c_str(), saves.c_str(), prints.c_str());
         std::fflush(stdout);
         std::exit(0);
     }
