@@ -1,14 +1,16 @@
 // The browser page's event queue as the page hands it over, on the web
 // backend built for this machine: pointer, key, text, context-menu,
-// long-press and screen-reader events in any order with any numbers, texts
-// of any length and any bytes (broken UTF-8 too), kinds the backend does not
-// know, and time passing between them. The whole program runs from its
-// title dialog, as the page runs it. What the program hands back to the page
-// must make sense: every put on the canvas lies on the page, the text input
-// lies on the page with its selection inside its text, the DOM mirror is
-// well-formed JSON, and the bench's state holds at every frame. When the
-// input runs out, Escape is pressed until every window has ended, and the
-// program must end.
+// long-press and screen-reader events (the menu's too) in any order with
+// any numbers, texts of any length and any bytes (broken UTF-8 too), kinds
+// the backend does not know, and time passing between them. The whole
+// program runs from its title dialog, as the page runs it. What the program
+// hands back to the page must make sense: every put on the canvas lies on
+// the page, the text input lies on the page with its selection inside its
+// text, the DOM mirrors of the window and of the menu are well-formed JSON,
+// what is saved, printed or opened is named, and the bench's state holds at
+// every frame. When the input runs out, Escape is pressed until every
+// dialog has ended (the main window, which may ask first, ends as its
+// Escape would), and the program must end.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -63,6 +65,7 @@ class FakePage {
         m_escapes = 0;
         m_ended = false;
         m_justTaken = false;
+        m_mainEscaped = false;
     }
     void Stop() { m_in = nullptr; }
     bool Ended() const { return m_ended; }
@@ -160,7 +163,8 @@ class FakePage {
                            0x80);
     }
 
-    void Mirror(const char* json)
+    // The window's mirror and the open menu's: "null" or one JSON object.
+    static void Mirror(const char* json)
     {
         FUZZ_CHECK(std::strcmp(json, "null") == 0 || IsJsonObject(json));
     }
@@ -175,14 +179,25 @@ class FakePage {
         if (!m_queue.empty() || m_pauseMs > 0 || !m_in)
             return;
         if (m_in->remaining_bytes() == 0) {
-            if (!m_backend->Top())
+            WebWindow* top = m_backend->Top();
+            if (!top)
                 return;
+            // With rows noted, the main window asks before it ends, and
+            // Escape on that question keeps it open: once it has been
+            // asked, the main window ends as its Escape would have.
+            if (m_backend->Depth() == 0 && m_mainEscaped) {
+                auto* main = dynamic_cast<CDialog*>(&top->Wnd());
+                FUZZ_CHECK(main != nullptr);
+                m_backend->EndModal(*main, IDCANCEL);
+                return;
+            }
+            m_mainEscaped = m_mainEscaped || m_backend->Depth() == 0;
             FUZZ_CHECK(++m_escapes <= kMostEscapes);
             Queue({kKeyPress, {kKeyEscape, 0}});
             return;
         }
         FuzzedDataProvider& in = *m_in;
-        const int choice = in.ConsumeIntegralInRange(0, 15);
+        const int choice = in.ConsumeIntegralInRange(0, 16);
         switch (choice) {
         case 0:
             m_pauseMs = in.ConsumeIntegralInRange(1, 3000);
@@ -229,7 +244,12 @@ class FakePage {
             Queue(std::move(e));
             return;
         }
-        case 13: { // a kind the backend does not know, with anything in it
+        case kMenuChoose: // a screen reader's choice in the open menu
+            Queue({kMenuChoose,
+                   {in.ConsumeBool() ? in.ConsumeIntegral<int>()
+                                     : in.ConsumeIntegralInRange(-2, 10)}});
+            return;
+        case 14: { // a kind the backend does not know, with anything in it
             QueuedEvent e{in.ConsumeBool() ? 8 : in.ConsumeIntegral<int>()};
             if (e.kind == kEventNone)
                 e.kind = 8;
@@ -240,7 +260,7 @@ class FakePage {
             return;
         }
         default: // a click on one of the top window's controls, or a drag from it
-            ClickControl(in, choice == 15);
+            ClickControl(in, choice == 16);
             return;
         }
     }
@@ -285,6 +305,7 @@ class FakePage {
     int m_escapes = 0;
     bool m_ended = false;
     bool m_justTaken = false;
+    bool m_mainEscaped = false;
 };
 
 FakePage g_page;
@@ -346,6 +367,30 @@ void tervan_mirror(const char* json)
 void tervan_announce(const char* text)
 {
     FUZZ_CHECK(text != nullptr);
+}
+void tervan_menu(const char* json)
+{
+    g_page.Mirror(json);
+}
+void tervan_save_file(const char* name, const unsigned char* bytes, int size, const char* mimeType)
+{
+    FUZZ_CHECK(name && *name && mimeType && *mimeType);
+    FUZZ_CHECK(size >= 0 && (size == 0 || bytes));
+}
+void tervan_print_begin(const char* title)
+{
+    FUZZ_CHECK(title != nullptr);
+}
+void tervan_print_sheet(const unsigned char* rgba, int w, int h, int factor, int dpi,
+                        const char* caption)
+{
+    FUZZ_CHECK(rgba && w > 0 && h > 0 && factor > 0 && dpi > 0 && caption);
+}
+void tervan_print_end() {}
+int tervan_open_document(const char* name)
+{
+    FUZZ_CHECK(name && *name);
+    return 1;
 }
 }
 

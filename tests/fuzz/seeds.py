@@ -156,7 +156,8 @@ write("bmp", {
 
 # --- page: the browser page's event queue -----------------------------------
 PAUSE, DOWN, MOVE, UP, CANCEL, KEY, EDIT, MENU = range(8)
-LONG_PRESS, READER_FOCUS, READER_CLICK, READER_STEP, OTHER, CLICK, DRAG = range(9, 16)
+LONG_PRESS, READER_FOCUS, READER_CLICK, READER_STEP, MENU_CHOOSE, OTHER, CLICK, DRAG = \
+    range(9, 17)
 TAB, RETURN, ESCAPE, SPACE, UP_KEY, DOWN_KEY, LEFT_KEY, RIGHT_KEY = range(1, 9)
 
 
@@ -164,7 +165,7 @@ def page_session(seed, items):
     s = Seed().number(seed, 0, 2**32 - 1)
     for item in items:
         kind = item[0]
-        s.number(kind, 0, 15)
+        s.number(kind, 0, 16)
         if kind == PAUSE:
             s.number(item[1], 1, 3000)
         elif kind in (DOWN, MOVE, UP, MENU, LONG_PRESS):
@@ -181,6 +182,8 @@ def page_session(seed, items):
             s.choice(True).int32(start).int32(end).number(int(backward), 0, 1).text(text)
         elif kind in (READER_FOCUS, READER_CLICK, READER_STEP):
             s.choice(False).number(item[1], 0, 3).number(item[2], -20, 1200)
+        elif kind == MENU_CHOOSE:
+            s.choice(False).number(item[1], -2, 10)
         elif kind == OTHER:
             if item[1] == 8:  # the test page's own kind
                 s.choice(True)
@@ -230,7 +233,8 @@ write("page", {
     "pointer-anywhere": page_session(7, [
         (KEY, RETURN), (DOWN, 300, 200), (MOVE, 320, 220, 1), (CANCEL,), (MENU, 40, 40),
         (MOVE, 60, 60), (DOWN, 60, 60), (UP, 60, 60), (DOWN, 100, 300, 1), (PAUSE, 800),
-        (LONG_PRESS, 100, 300), (KEY, DOWN_KEY), (KEY, RETURN),
+        (LONG_PRESS, 100, 300), (KEY, DOWN_KEY), (KEY, RETURN), (MENU, 40, 40),
+        (MENU_CHOOSE, 0), (PAUSE, 300), (KEY, RETURN),
         (DOWN, (-2**31,), (2**31 - 1,)), (UP, (123456789,), (-7,)),
         (OTHER, 8, [1, 2, 3, 4, 5, 6], b"tick"), (OTHER, 99, [-1, 0, 0, 0, 0, 0], b"")]),
 })
