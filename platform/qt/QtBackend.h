@@ -100,6 +100,8 @@ class QtBackend : public IBackend {
 
     // True once the window's end has been asked for, before its loop leaves.
     bool HasEnded(CWnd& wnd) const;
+    // True while a dialog over the window blocks its input.
+    bool IsUnderDialog(CWnd& wnd) const;
     void Dispatch(CWnd& wnd, const MSG& msg);
     // Delivers what waited for blocking work: input in order, paints, then
     // each timer that fell due, once.

@@ -1,6 +1,7 @@
 // How messages reach the windows of the Qt backend: one at a time through
 // Dispatch; user input, paint requests and timer ticks that meet blocking
 // work (a handler held in Sleep) wait until it is over.
+#include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
@@ -14,6 +15,12 @@ bool QtBackend::HasEnded(CWnd& wnd) const
 {
     auto it = m_windows.find(&wnd);
     return it != m_windows.end() && it->second->ended;
+}
+
+bool QtBackend::IsUnderDialog(CWnd& wnd) const
+{
+    QWidget* top = QApplication::activeModalWidget();
+    return top && top != WindowOf(wnd);
 }
 
 void QtBackend::Dispatch(CWnd& wnd, const MSG& msg)
@@ -98,7 +105,11 @@ void QtBackend::DeliverHeld()
         if (!m_held.empty()) {
             Held next = std::move(m_held.front());
             m_held.pop_front();
-            next.action();
+            // Input that waited behind the command that opened a dialog
+            // never reaches the window under it: the dialog blocks it there,
+            // as it blocks the student's clicks from now on.
+            if (!IsUnderDialog(*next.wnd))
+                next.action();
         } else if (!m_paintsHeld.empty()) {
             CWnd* wnd = *m_paintsHeld.begin();
             m_paintsHeld.erase(m_paintsHeld.begin());

@@ -9,15 +9,17 @@ namespace {
 // The main window, counting the messages that reach it once it has ended.
 class WatchedDlg : public CTervanDlg {
   public:
+    // Once rows are noted, the question before ending is answered within
+    // these; the end is asked for when they return.
     void OnOK() override
     {
-        ended = true;
         CTervanDlg::OnOK();
+        ended = true;
     }
     void OnCancel() override
     {
-        ended = true;
         CTervanDlg::OnCancel();
+        ended = true;
     }
     void OnTimer(UINT id)
     {
@@ -102,11 +104,12 @@ TEST_F(ClosingTest, TheCloseButtonWhileTheBottleRisesEndsTheWindowOnceItIsUp)
     EXPECT_EQ(dlg.lateMessages, 0);
 }
 
-TEST_F(ClosingTest, EscapeWhileTheBathFillsEndsTheWindowAndDropsWhatCameAfter)
+TEST_F(ClosingTest, EscapeWhileTheBathFillsAsksThenEndsTheWindowAndDropsWhatCameAfter)
 {
     backend->SetTimeScale(0.1);
     WatchedDlg dlg;
     bool escaped = false;
+    int asked = 0;
     const int result = RunMain(dlg, [&](CTervanDlg&, DialogWindow& window) {
         Click(window, IDC_ANOTA_VALORS_INICIALS);
         Click(window, IDC_TANCA_BOTELLA);
@@ -114,6 +117,12 @@ TEST_F(ClosingTest, EscapeWhileTheBathFillsEndsTheWindowAndDropsWhatCameAfter)
         Click(window, IDC_ANOTA_NIVELL_INICIAL);
         ClickClient(window, 280, 160); // the valve
         ASSERT_TRUE(WaitUntil([&] { return dlg.m_nValveFrame == IDB_VALVE_CLOSED; }));
+        // A row is noted: Escape asks first, and the rows are not kept. The
+        // click on "Inf" that waited behind Escape is under the question.
+        OnNextModal([&](CDialog& question, DialogWindow& box) {
+            asked += question.GetTemplateId() == UINT(IDD_KEEP_WORK);
+            Click(box, IDC_KEEP_DISCARD);
+        });
         AtFrame(
             20, [&] { return dlg.m_bSubmerged; },
             [&] {
@@ -124,6 +133,7 @@ TEST_F(ClosingTest, EscapeWhileTheBathFillsEndsTheWindowAndDropsWhatCameAfter)
         Click(window, IDC_SUBMERGIR_BOTELLA); // "Submergir Botella": the bath fills
     });
     EXPECT_TRUE(escaped);
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_TRUE(dlg.m_bSubmerged);
     EXPECT_FALSE(dlg.IsWindow());
