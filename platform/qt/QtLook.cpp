@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPixmap>
-#include <cstring>
 #include <string>
 
 #include "platform/ApplicationResources.h"
@@ -76,6 +75,18 @@ QImage ImageOf(const Surface& s)
     return image;
 }
 
+QImage OpaqueImageOf(const Surface& s)
+{
+    QImage image(s.width, s.height, QImage::Format_RGB32);
+    for (int y = 0; y < s.height; ++y) {
+        const Pixel* from = s.Row(y);
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < s.width; ++x)
+            to[x] = 0xFF000000u | from[x];
+    }
+    return image;
+}
+
 Surface SurfaceOf(const QImage& image, Pixel background)
 {
     QImage opaque(image.size(), QImage::Format_RGB32);
@@ -96,11 +107,7 @@ QImage BitmapImage(unsigned id)
     CBitmap bitmap;
     if (!bitmap.LoadBitmap(id))
         return QImage();
-    const Surface* s = bitmap.GetSurface();
-    QImage image(s->width, s->height, QImage::Format_RGB32);
-    for (int y = 0; y < s->height; ++y)
-        std::memcpy(image.scanLine(y), s->Row(y), static_cast<std::size_t>(s->width) * 4);
-    return image;
+    return OpaqueImageOf(*bitmap.GetSurface());
 }
 
 QIcon IconOf(unsigned id)

@@ -32,6 +32,8 @@ constexpr Pixel kUnpainted = 0xFF000000;
 // The surface as an image, its kUnpainted pixels transparent and the rest
 // opaque.
 QImage ImageOf(const Surface& s);
+// The surface as an opaque image, every pixel as it stands.
+QImage OpaqueImageOf(const Surface& s);
 // The image's pixels, opaque, on `background` where it is transparent.
 Surface SurfaceOf(const QImage& image, Pixel background);
 

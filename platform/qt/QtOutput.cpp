@@ -17,6 +17,7 @@
 #include "platform/PngWriter.h"
 #include "platform/qt/DialogWindow.h"
 #include "platform/qt/QtBackend.h"
+#include "platform/qt/QtLook.h"
 
 namespace {
 // Fine enough for any printer to show each screen pixel as a crisp block,
@@ -24,15 +25,6 @@ namespace {
 constexpr int kPrintDpi = 300;
 // The caption's height below each picture, in lines of its font.
 constexpr int kCaptionLines = 3;
-
-QImage ImageOf(const Surface& s)
-{
-    QImage image(s.width, s.height, QImage::Format_RGB32);
-    for (int y = 0; y < s.height; ++y)
-        for (int x = 0; x < s.width; ++x)
-            image.setPixel(x, y, 0xFF000000u | s.At(x, y));
-    return image;
-}
 
 QString Utf8(const std::string& text)
 {
@@ -100,7 +92,7 @@ PrintResult QtBackend::PrintPictures(CWnd& owner, const PrintRequest& request)
         const Surface& picture = request.pictures[i];
         const int k =
             WholeFactorToFit(picture.width, picture.height, area.width(), area.height() - captionH);
-        const QImage image = ImageOf(ScaledByWholeFactor(picture, k));
+        const QImage image = QtLook::OpaqueImageOf(ScaledByWholeFactor(picture, k));
         // Centred across, at the top; whole device pixels, so that each
         // screen pixel prints as a block of its own.
         const QPoint at((area.width() - image.width()) / 2, 0);

@@ -7,6 +7,7 @@
 #include "platform/Dialog.h"
 #include "platform/qt/ClassicButton.h"
 #include "platform/qt/DialogWindow.h"
+#include "platform/qt/QtLook.h"
 #include "platform/web/WebWindow.h"
 #include "res/ResourceIds.h"
 
@@ -25,15 +26,6 @@ const Text kTexts[] = {
      "vessar i això, a més d'invalidar les dades que es prenguessin a continuació, és perillós."},
     {IDD_LEVEL, IDC_LEVEL, "20,5"},
 };
-
-QImage ImageOf(const Surface& s)
-{
-    QImage image(s.width, s.height, QImage::Format_RGB32);
-    for (int y = 0; y < s.height; ++y)
-        for (int x = 0; x < s.width; ++x)
-            image.setPixel(x, y, 0xFF000000u | s.At(x, y));
-    return image;
-}
 } // namespace
 
 std::vector<DialogState> StatesOf(const DialogTemplate& t)
@@ -75,7 +67,7 @@ QImage PaintedLikeTheBrowser(UINT templateId, const DialogState& state)
     const Box outer{0, 0, w.Outer().w, w.Outer().h};
     Surface s(outer.w, outer.h);
     w.DrawInto(s, outer, 0, 0);
-    return ImageOf(s);
+    return QtLook::OpaqueImageOf(s);
 }
 
 QImage PaintedByQt(QtBackend& backend, UINT templateId, const DialogState& state)

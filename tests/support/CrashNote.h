@@ -8,14 +8,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-// Built with AddressSanitizer (GCC says so by a macro, Clang by a feature).
-#if defined(__SANITIZE_ADDRESS__)
-#define TERVAN_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TERVAN_SANITIZED 1
-#endif
-#endif
+#include "support/Sanitized.h"
+
 #if defined(TERVAN_SANITIZED)
 #include <sanitizer/common_interface_defs.h>
 #endif
